@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Sets up a fresh machine, builds everything and runs the whole test suite.
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+build="${VORTANE_BUILD_DIR:-$here/build}"
+
+bash "$here/scripts/install-deps.sh"
+source "$here/scripts/ccache-env.sh"
+
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --build "$build"
+ctest --test-dir "$build" --output-on-failure

@@ -1,0 +1,140 @@
+#include "support/AllocationCounter.h"
+#include "support/ProcessorFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+    struct LayoutCase
+    {
+        int in, sideChain, out;
+        bool accepted;
+    };
+
+    class BusLayoutTest : public ::testing::TestWithParam<LayoutCase> {};
+}
+
+TEST_P (BusLayoutTest, layoutIsAcceptedOnlyWithSideChainAndKnownMainPairs)
+{
+    const auto c = GetParam();
+    VortaneAudioProcessor processor;
+
+    juce::AudioProcessor::BusesLayout layout;
+    layout.inputBuses.add (TestProcessor::setFor (c.in));
+    layout.inputBuses.add (TestProcessor::setFor (c.sideChain));
+    layout.outputBuses.add (TestProcessor::setFor (c.out));
+
+    EXPECT_EQ (processor.checkBusesLayoutSupported (layout), c.accepted);
+}
+
+INSTANTIATE_TEST_SUITE_P (Layouts, BusLayoutTest, ::testing::Values (
+    LayoutCase { 2, 2, 2, true },
+    LayoutCase { 1, 1, 1, true },
+    LayoutCase { 1, 2, 2, true },
+    LayoutCase { 1, 1, 2, true },
+    LayoutCase { 2, 1, 2, true },
+    LayoutCase { 2, 0, 2, false },
+    LayoutCase { 1, 0, 1, false },
+    LayoutCase { 2, 2, 1, false },
+    LayoutCase { 0, 2, 2, false },
+    LayoutCase { 2, 2, 0, false }));
+
+TEST (ProcessorSpine, declaresThreeStereoBusesAndFixedAnswers)
+{
+    VortaneAudioProcessor p;
+
+    ASSERT_EQ (p.getBusCount (true), 2);
+    ASSERT_EQ (p.getBusCount (false), 1);
+    EXPECT_EQ (p.getBus (true, 0)->getName(), "Input");
+    EXPECT_EQ (p.getBus (true, 1)->getName(), "Side Chain");
+    EXPECT_EQ (p.getBus (false, 0)->getName(), "Output");
+    EXPECT_EQ (p.getTotalNumInputChannels(), 4);
+    EXPECT_EQ (p.getTotalNumOutputChannels(), 2);
+
+    EXPECT_EQ (p.getName(), "Vortane");
+    EXPECT_DOUBLE_EQ (p.getTailLengthSeconds(), 36000.0);
+    EXPECT_TRUE (p.acceptsMidi());
+    EXPECT_FALSE (p.producesMidi());
+    EXPECT_FALSE (p.isMidiEffect());
+    EXPECT_TRUE (p.hasEditor());
+    EXPECT_EQ (p.getNumPrograms(), 1);
+    EXPECT_EQ (p.getCurrentProgram(), 0);
+    EXPECT_TRUE (p.getProgramName (0).isEmpty());
+    EXPECT_DOUBLE_EQ (p.data.sampleRate.load(), 44100.0);
+    EXPECT_EQ (p.data.blockSize.load(), 128);
+}
+
+TEST (ProcessorSpine, valueToHzFollowsTheCutoffLawAndClamps)
+{
+    VortaneAudioProcessor p;
+
+    EXPECT_NEAR (p.valueToHz (0.0), 20.0, 1e-6);
+    EXPECT_NEAR (p.valueToHz (0.5), 640.0, 1e-6);
+    EXPECT_NEAR (p.valueToHz (1.0), 20480.0, 1e-4);
+    EXPECT_NEAR (p.valueToHz (-0.5), 0.625, 1e-9);
+    EXPECT_NEAR (p.valueToHz (-3.0), 0.625, 1e-9);
+    EXPECT_NEAR (p.valueToHz (1.5), 655360.0, 1e-3);
+    EXPECT_NEAR (p.valueToHz (9.0), 655360.0, 1e-3);
+
+    // Between table entries the value is interpolated: within 1e-4 relative of 2^x.
+    for (double v = 0.0; v <= 1.0; v += 0.0371)
+        EXPECT_NEAR (p.valueToHz (v) / (640.0 * std::exp2 ((2.0 * v - 1.0) * 5.0)), 1.0, 1e-5) << v;
+
+    {
+        const juce::ScopedLock sl (p.getAudioLock());
+        p.synth.clearVoices();
+    }
+    EXPECT_EQ (p.valueToHz (0.5), 0.0);
+}
+
+TEST (ProcessorSpine, prepareResetsLatencyAndStoresRate)
+{
+    struct LatencyListener : juce::AudioProcessorListener
+    {
+        int latencyChanges = 0;
+        void audioProcessorParameterChanged (juce::AudioProcessor*, int, float) override {}
+        void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails& d) override
+        {
+            if (d.latencyChanged)
+                ++latencyChanges;
+        }
+    } listener;
+
+    VortaneAudioProcessor p;
+    p.addListener (&listener);
+
+    p.prepareToPlay (96000.0, 256);
+    EXPECT_EQ (listener.latencyChanges, 0);
+    EXPECT_DOUBLE_EQ (p.data.sampleRate.load(), 96000.0);
+    EXPECT_EQ (p.data.blockSize.load(), 256);
+
+    p.setLatencySamples (12);
+    listener.latencyChanges = 0;
+    p.prepareToPlay (48000.0, 64);
+    EXPECT_EQ (p.getLatencySamples(), 0);
+    EXPECT_EQ (listener.latencyChanges, 1);
+
+    p.removeListener (&listener);
+}
+
+TEST (ProcessorSpine, processBlockRefreshesChannelCountsWithoutAllocating)
+{
+    TestProcessor p (1, 1, 2);
+    auto buffer = p.makeBuffer (256);
+    juce::MidiBuffer midi;
+    midi.ensureSize (256);
+    midi.addEvent (juce::MidiMessage::controllerEvent (1, 7, 100), 10);
+
+    for (int i = 0; i < buffer.getNumSamples(); ++i)
+        buffer.setSample (0, i, std::sin (0.05f * (float) i) * 0.5f);
+
+    p->processBlock (buffer, midi);  // warm-up
+
+    AllocationCounter counter;
+    p->processBlock (buffer, midi);
+    EXPECT_EQ (counter.count(), 0u);
+
+    EXPECT_EQ (p->data.mainInputChannels.load(), 1);
+    EXPECT_EQ (p->data.sideChainChannels.load(), 1);
+    EXPECT_EQ (p->data.mainOutputChannels.load(), 2);
+}
