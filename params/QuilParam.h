@@ -72,6 +72,8 @@ public:
 
     void addListener (Listener* l);
     void removeListener (Listener* l);
+    using juce::AudioProcessorParameter::addListener;     // the host-side listeners stay reachable
+    using juce::AudioProcessorParameter::removeListener;
     /** Tells every own listener, last to first, under the listener lock. */
     void callLockListeners();
 
