@@ -144,13 +144,15 @@ namespace
     constexpr int sweepPoints = 200;
     float sweepValue (int i) { return (float) i / (float) sweepPoints; }
 
-    /** Digits after the decimal point of a number text. */
+    /** Digits after the decimal point of a number text (units may follow). */
     int decimalsOf (const std::string& text)
     {
         const auto point = text.find ('.');
-        return point == std::string::npos ? 0 : (int) (text.find_first_not_of ("0123456789", point + 1) == std::string::npos
-                                                        ? text.size() - point - 1
-                                                        : text.find_first_not_of ("0123456789", point + 1) - point - 1);
+        if (point == std::string::npos)
+            return 0;
+
+        const auto end = text.find_first_not_of ("0123456789", point + 1);
+        return (int) ((end == std::string::npos ? text.size() : end) - point - 1);
     }
 }
 
