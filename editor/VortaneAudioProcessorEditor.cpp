@@ -2,14 +2,38 @@
 #include "core/VortaneAudioProcessor.h"
 
 VortaneAudioProcessorEditor::VortaneAudioProcessorEditor (VortaneAudioProcessor& p)
-    : juce::AudioProcessorEditor (p), processor (p)
+    : juce::AudioProcessorEditor (p),
+      PluginScaler (p, *this),
+      mainWindow (&p, this),
+      processor (p)
 {
-    setSize (703, 319);
+    addKeyListener (this);
+    setWantsKeyboardFocus (true);
+    addAndMakeVisible (mainWindow);
+
+    setTransformTarget (mainWindow);
+    initialiseScale();
 }
 
-VortaneAudioProcessorEditor::~VortaneAudioProcessorEditor() = default;
+VortaneAudioProcessorEditor::~VortaneAudioProcessorEditor()
+{
+    stopTimer();
+    removeKeyListener (this);
+}
 
 void VortaneAudioProcessorEditor::paint (juce::Graphics& g)
 {
-    g.fillAll (juce::Colour (0xff1b1d20));
+    g.fillAll (juce::Colours::black);
+}
+
+void VortaneAudioProcessorEditor::resized()
+{
+    if (getHeight() <= 0)
+        return;
+
+    // Always the base size: the scale lives in the main window's transform.
+    mainWindow.setBounds (0, 0, baseWidth, baseHeight);
+    mainWindow.resized();
+
+    resizeTargetResized();
 }

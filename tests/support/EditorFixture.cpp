@@ -1,0 +1,60 @@
+#include "support/EditorFixture.h"
+
+namespace PrefsOnDisk
+{
+    juce::File file()
+    {
+        return juce::File::getSpecialLocation (juce::File::userApplicationDataDirectory)
+                   .getChildFile ("Quillmere/Vortane/Vortane-Preferences.prf");
+    }
+
+    void write (std::initializer_list<std::pair<const char*, const char*>> attributes)
+    {
+        juce::XmlElement prefs ("Vortane-Preferences");
+        for (const auto& [name, value] : attributes)
+            prefs.setAttribute (name, value);
+
+        file().getParentDirectory().createDirectory();
+        prefs.writeTo (file());
+    }
+
+    void remove()
+    {
+        file().deleteFile();
+    }
+
+    std::unique_ptr<juce::XmlElement> read()
+    {
+        return file().existsAsFile() ? juce::parseXML (file()) : nullptr;
+    }
+}
+
+void pumpMessages (int milliseconds)
+{
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);
+}
+
+bool pumpUntil (std::function<bool()> condition, int timeoutMilliseconds)
+{
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMilliseconds;
+
+    while (! condition())
+    {
+        if (juce::Time::getMillisecondCounter() > end)
+            return false;
+        pumpMessages (5);
+    }
+
+    return true;
+}
+
+bool writeTestPng (const juce::Image& image, const juce::String& fileName)
+{
+    const juce::File folder (VORTANE_TEST_OUTPUT_DIR);
+    folder.createDirectory();
+    const auto file = folder.getChildFile (fileName);
+    file.deleteFile();
+
+    juce::FileOutputStream out (file);
+    return out.openedOk() && juce::PNGImageFormat().writeImageToStream (image, out);
+}

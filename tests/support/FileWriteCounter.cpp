@@ -1,0 +1,55 @@
+#include "support/FileWriteCounter.h"
+
+#include <sys/inotify.h>
+#include <unistd.h>
+
+FileWriteCounter::FileWriteCounter (const juce::File& file)
+    : fileName (file.getFileName())
+{
+    file.getParentDirectory().createDirectory();
+    fd = inotify_init1 (IN_NONBLOCK | IN_CLOEXEC);
+    if (fd >= 0)
+        watch = inotify_add_watch (fd, file.getParentDirectory().getFullPathName().toRawUTF8(),
+                                   IN_CLOSE_WRITE | IN_MOVED_TO);
+}
+
+FileWriteCounter::~FileWriteCounter()
+{
+    if (fd >= 0)
+        close (fd);
+}
+
+void FileWriteCounter::drain()
+{
+    if (fd < 0)
+        return;
+
+    alignas (inotify_event) char buffer[8192];
+
+    for (;;)
+    {
+        const auto n = read (fd, buffer, sizeof (buffer));
+        if (n <= 0)
+            return;
+
+        for (ssize_t offset = 0; offset < n;)
+        {
+            const auto* event = reinterpret_cast<const inotify_event*> (buffer + offset);
+            if (event->len > 0 && fileName == juce::String::fromUTF8 (event->name))
+                ++writes;
+            offset += (ssize_t) (sizeof (inotify_event) + event->len);
+        }
+    }
+}
+
+int FileWriteCounter::count()
+{
+    drain();
+    return watch >= 0 ? writes : -1;
+}
+
+void FileWriteCounter::reset()
+{
+    drain();
+    writes = 0;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+/** Counts how often a file is written, from the kernel's file events: every time
+    it is closed after writing or another file is renamed onto it. */
+class FileWriteCounter
+{
+public:
+    explicit FileWriteCounter (const juce::File& file);
+    ~FileWriteCounter();
+
+    /** Writes seen since construction (or the last reset). */
+    int count();
+    void reset();
+
+private:
+    void drain();
+
+    juce::String fileName;
+    int fd = -1;
+    int watch = -1;
+    int writes = 0;
+
+    JUCE_DECLARE_NON_COPYABLE (FileWriteCounter)
+};

@@ -1,0 +1,133 @@
+#include "ui/toolkit/PopupDisplay.h"
+#include "ui/toolkit/PopupLifecycleHooks.h"
+
+PopupDisplay::PopupDisplay()
+{
+    setInterceptsMouseClicks (false, true);
+}
+
+PopupDisplay::~PopupDisplay()
+{
+    removeChildren();
+}
+
+juce::int64 PopupDisplay::now() noexcept
+{
+    return juce::Time::currentTimeMillis();
+}
+
+bool PopupDisplay::launchPopup (std::unique_ptr<juce::Component> newContent, juce::Point<int> position,
+                                juce::Component* target, bool withShadow)
+{
+    auto* parent = getParentComponent();
+
+    // Misuse drops the pop-up rather than throwing: this runs inside mouse handlers.
+    if (newContent == nullptr || parent == nullptr || ! isVisible() || target == nullptr
+        || ! (target == parent || parent->isParentOf (target)))
+        return false;
+
+    const auto p = getLocalPoint (target, position);
+
+    setAlwaysOnTop (true);
+    const auto elapsed = now() - closeTime;
+    keepOpen = false;
+
+    const juce::Point<int> placed (p.x < 0 ? 0 : juce::jmin (p.x, getWidth() - newContent->getWidth()),
+                                   p.y < 0 ? 0 : juce::jmin (p.y, getHeight() - newContent->getHeight()));
+
+    if (content != nullptr && content->getPosition() != placed)
+    {
+        placePopup (std::move (newContent), placed, withShadow);
+        return true;
+    }
+
+    // The click that closed this pop-up by taking the focus must not reopen it.
+    if (newContent->getComponentID() == lastPopupId && elapsed < 101)
+        return false;
+
+    placePopup (std::move (newContent), placed, withShadow);
+    return true;
+}
+
+void PopupDisplay::removeChildren()
+{
+    for (auto* child : getChildren())
+        if (auto* hooks = dynamic_cast<PopupLifecycleHooks*> (child))
+            hooks->popupClosed();
+
+    for (int i = getNumChildComponents(); --i >= 0;)
+        removeChildComponent (i);
+
+    showing = false;
+}
+
+void PopupDisplay::placePopup (std::unique_ptr<juce::Component> newContent, juce::Point<int> position,
+                               bool withShadow)
+{
+    if (newContent == nullptr)
+        return;
+
+    const juce::ScopedValueSetter<bool> swapping (placing, true);
+
+    removeChildren();
+    content = std::move (newContent);
+
+    if (auto* hooks = dynamic_cast<PopupLifecycleHooks*> (content.get()))
+        hooks->popupShown();
+
+    content->setTopLeftPosition (position);
+    content->setWantsKeyboardFocus (true);
+    addAndMakeVisible (*content, -1);
+
+    if (withShadow)
+    {
+        shadow.setVisible (true);
+        addChildComponent (shadow, 0);
+        shadow.placeBehind (*content);
+    }
+
+    content->grabKeyboardFocus();
+    lastPopupId = content->getComponentID();
+    showing = true;
+}
+
+void PopupDisplay::closePopup()
+{
+    removeChildren();
+}
+
+void PopupDisplay::buttonClicked (juce::Button* button)
+{
+    const auto name = button != nullptr ? button->getName() : juce::String();
+
+    if (name == "ok" || name == "always")
+        if (okAction)
+            okAction();
+
+    if (name == "always" && alwaysAction)
+        alwaysAction();
+
+    closeTime = now();
+    closePopup();
+}
+
+void PopupDisplay::focusOfChildComponentChanged (FocusChangeType)
+{
+    if (placing || keepOpen || ! showing)
+        return;
+
+    auto* focused = juce::Component::getCurrentlyFocusedComponent();
+    if (content != nullptr && focused != nullptr
+        && (focused == content.get() || content->isParentOf (focused)))
+        return;
+
+    closeTime = focusCloseTime = now();
+    closePopup();
+}
+
+void PopupDisplay::updateFromParameters()
+{
+    const bool recent = now() - focusCloseTime < 100;
+    if (recent != recentlyClosed)
+        recentlyClosed = recent;
+}
