@@ -12,6 +12,16 @@ namespace
     protected:
         void TearDown() override { PrefsOnDisk::remove(); }
     };
+
+    ::testing::AssertionResult near (juce::Colour actual, juce::Colour expected, int tolerance)
+    {
+        if (std::abs (actual.getRed() - expected.getRed()) <= tolerance
+            && std::abs (actual.getGreen() - expected.getGreen()) <= tolerance
+            && std::abs (actual.getBlue() - expected.getBlue()) <= tolerance)
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << actual.toDisplayString (false) << " is not near "
+                                             << expected.toDisplayString (false);
+    }
 }
 
 TEST_P (EditorRenderTest, rendersTheWindowAtItsScale)
@@ -28,6 +38,28 @@ TEST_P (EditorRenderTest, rendersTheWindowAtItsScale)
     EXPECT_EQ (image.getHeight(), c.height);
     EXPECT_TRUE (writeTestPng (image, juce::String ("window-") + c.scale
                                           + (c.settingsOpen ? "-settings" : "") + ".png"));
+
+    // Points of the 703 × 319 window as the image shows them.
+    const float s = (float) c.width / 703.0f;
+    const auto pixel = [&] (float x, float y) { return image.getPixelAt ((int) (x * s), (int) (y * s)); };
+
+    // An empty spot of the background shows the picture behind it (drawn at half size).
+    const auto picture = c.settingsOpen ? VortaneResources::getSettingsScreenPicture()
+                                        : VortaneResources::getControlPanelPicture();
+    EXPECT_TRUE (near (pixel (200.0f, 60.0f), picture.getPixelAt (400, 120), 10));
+    EXPECT_EQ (pixel (200.0f, 60.0f).getAlpha(), 255);
+
+    if (s < 1.0f)
+        return;   // the small render's strokes are too thin for single pixels
+
+    // A tooth of the gear (centre (28, 23) in the window) is green; its hub shows the
+    // background, or the light cross while the settings are open.
+    EXPECT_TRUE (near (pixel (28.0f + 10.0f * std::sin (0.1309f) + 0.2f, 23.0f - 10.0f * std::cos (0.1309f) + 0.4f),
+                       juce::Colour (0xFF23D359), 40));
+    if (c.settingsOpen)
+        EXPECT_TRUE (near (pixel (28.2f, 23.2f), juce::Colour (0xFFD0CBC9), 40));
+    else
+        EXPECT_LT (pixel (28.2f, 23.2f).getGreen(), 60);
 }
 
 INSTANTIATE_TEST_SUITE_P (Scales, EditorRenderTest, ::testing::Values (

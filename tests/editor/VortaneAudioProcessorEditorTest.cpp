@@ -1,0 +1,153 @@
+#include "support/EditorFixture.h"
+#include "support/FileWriteCounter.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+    struct OpenCase { const char* stored; int width, height; float factor; };
+    class EditorOpenTest : public ::testing::TestWithParam<OpenCase>
+    {
+    protected:
+        void SetUp() override    { PrefsOnDisk::remove(); }
+        void TearDown() override { PrefsOnDisk::remove(); }
+    };
+}
+
+TEST_P (EditorOpenTest, opensAtTheStoredScaleWithTheMainWindowAtItsBaseSize)
+{
+    const auto c = GetParam();
+    if (c.stored != nullptr)
+        PrefsOnDisk::write ({ { "scale", c.stored } });
+
+    TestEditor editor;
+    EXPECT_EQ (editor->getWidth(), c.width);
+    EXPECT_EQ (editor->getHeight(), c.height);
+    EXPECT_EQ (editor.window().getBounds(), juce::Rectangle<int> (0, 0, 703, 319));
+    EXPECT_FLOAT_EQ (editor.window().getTransform().mat00, c.factor);
+    EXPECT_FLOAT_EQ (editor.window().getTransform().mat11, c.factor);
+}
+
+INSTANTIATE_TEST_SUITE_P (Stored, EditorOpenTest, ::testing::Values (
+    OpenCase { nullptr, 703, 319, 1.0f },
+    OpenCase { "200", 1406, 638, 2.0f },
+    OpenCase { "150", 1054, 478, 1.5f },
+    OpenCase { "75", 527, 239, 0.75f },
+    OpenCase { "50", 351, 159, 0.5f },
+    OpenCase { "abc", 351, 159, 0.5f },
+    OpenCase { "0", 351, 159, 0.5f },
+    OpenCase { "120", 843, 382, 1.2f },
+    OpenCase { "300", 1406, 638, 2.0f }));
+
+namespace
+{
+    class EditorPrefsTest : public ::testing::Test
+    {
+    protected:
+        void SetUp() override    { PrefsOnDisk::remove(); }
+        void TearDown() override { PrefsOnDisk::remove(); }
+    };
+}
+
+TEST_F (EditorPrefsTest, openingStoresTheScaleOnceAndTheTimerThenRests)
+{
+    // First start: the processor creates the empty file; the editor writes it once.
+    TestProcessor processor;
+    ASSERT_TRUE (PrefsOnDisk::file().existsAsFile());
+    EXPECT_EQ (PrefsOnDisk::read(), nullptr);
+
+    FileWriteCounter writes (PrefsOnDisk::file());
+    std::unique_ptr<juce::AudioProcessorEditor> editor (processor->createEditorIfNeeded());
+
+    pumpMessages (100);
+    EXPECT_EQ (writes.count(), 1);
+    ASSERT_NE (PrefsOnDisk::read(), nullptr);
+    EXPECT_EQ (PrefsOnDisk::read()->getStringAttribute ("scale"), "100");
+    EXPECT_FALSE (dynamic_cast<PluginScaler&> (*editor).isTimerRunning());
+}
+
+TEST_F (EditorPrefsTest, aHostResizeIsPutBackWithoutWritingThePreferences)
+{
+    PrefsOnDisk::write ({ { "scale", "75" } });
+    TestEditor editor;
+    pumpMessages (30);
+
+    FileWriteCounter writes (PrefsOnDisk::file());
+    editor->setSize (800, 400);
+    EXPECT_EQ (editor.window().getBounds(), juce::Rectangle<int> (0, 0, 703, 319));
+
+    ASSERT_TRUE (pumpUntil ([&] { return editor->getWidth() == 527; }));
+    EXPECT_EQ (editor->getHeight(), 239);
+    pumpMessages (30);
+    EXPECT_EQ (writes.count(), 0);
+    EXPECT_FALSE (editor->isTimerRunning());
+}
+
+namespace
+{
+    /** A host window that keeps its editor at its own size, answering each
+        resize right away or a moment later, and counts the editor's resizes. */
+    struct RefusingHost : juce::Component, juce::ComponentListener
+    {
+        RefusingHost (juce::Component& e, bool answerLater) : editor (e), later (answerLater)
+        {
+            addAndMakeVisible (editor);
+            editor.addComponentListener (this);
+        }
+
+        ~RefusingHost() override { editor.removeComponentListener (this); }
+
+        void componentMovedOrResized (juce::Component&, bool, bool wasResized) override
+        {
+            if (! wasResized)
+                return;
+
+            ++resizes;
+            if (editor.getWidth() == 703 && editor.getHeight() == 319)
+                return;
+
+            if (later)
+                juce::MessageManager::callAsync ([safe = juce::Component::SafePointer<juce::Component> (&editor)]
+                                                 { if (safe != nullptr) safe->setSize (703, 319); });
+            else
+                editor.setSize (703, 319);
+        }
+
+        juce::Component& editor;
+        bool later;
+        int resizes = 0;
+    };
+
+    class RefusingHostTest : public ::testing::TestWithParam<bool>
+    {
+    protected:
+        void SetUp() override    { PrefsOnDisk::remove(); }
+        void TearDown() override { PrefsOnDisk::remove(); }
+    };
+}
+
+TEST_P (RefusingHostTest, aRefusedSizeNeitherLoopsTheTimerNorWritesAgain)
+{
+    TestEditor editor;
+    RefusingHost host (*editor, GetParam());
+    pumpMessages (30);
+
+    FileWriteCounter writes (PrefsOnDisk::file());
+    host.resizes = 0;
+    PluginScaler& scaler = *editor;
+    EXPECT_TRUE (scaler.keyPressed (juce::KeyPress ('=', juce::ModifierKeys::commandModifier, '='), editor.editor.get()));
+
+    pumpMessages (200);
+    const int resizes = host.resizes;
+    pumpMessages (100);
+
+    EXPECT_EQ (host.resizes, resizes);       // settled
+    EXPECT_LE (resizes, 8);
+    EXPECT_FALSE (editor->isTimerRunning());
+    EXPECT_EQ (writes.count(), 1);
+    EXPECT_EQ (PrefsOnDisk::read()->getIntAttribute ("scale"), 150);
+    EXPECT_EQ (editor->getWidth(), 703);     // the host's size stands
+    EXPECT_EQ (editor.window().getBounds(), juce::Rectangle<int> (0, 0, 703, 319));
+}
+
+INSTANTIATE_TEST_SUITE_P (AnsweringAtOnceOrLater, RefusingHostTest, ::testing::Bool());

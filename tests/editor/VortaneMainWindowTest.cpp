@@ -1,0 +1,209 @@
+#include "support/EditorFixture.h"
+#include "support/FileWriteCounter.h"
+#include "support/MouseEvents.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+    class MainWindowTest : public ::testing::Test
+    {
+    protected:
+        void SetUp() override    { PrefsOnDisk::remove(); }
+        void TearDown() override { PrefsOnDisk::remove(); }
+    };
+
+    const juce::String version ("v1.1.1");
+}
+
+TEST_F (MainWindowTest, childrenStandAtTheirFixedPlaces)
+{
+    TestEditor editor;
+    auto& w = editor.window();
+
+    EXPECT_EQ (w.getControlPanel().getBounds(), juce::Rectangle<int> (0, 0, 703, 400));
+    EXPECT_EQ (w.getPopupDisplay().getBounds(), juce::Rectangle<int> (0, 0, 703, 319));
+    EXPECT_EQ (w.getSettingsButton().getBounds(), juce::Rectangle<int> (16, 10, 24, 24));
+    EXPECT_EQ (w.getStatusBar().getBounds(), juce::Rectangle<int> (485, 287, 200, 16));
+    EXPECT_EQ (w.getBypassButton().getBounds(), juce::Rectangle<int> (663, 10, 24, 24));
+    EXPECT_EQ (w.getMakerLogo().getBounds(), juce::Rectangle<int> (500, 19, 92, 9));
+    EXPECT_EQ (w.getProductLogo().getBounds(), juce::Rectangle<int> (94, 14, 108, 18));
+    EXPECT_TRUE (w.getSettingsScreen().getBounds().isEmpty());
+    EXPECT_EQ (w.getStatusBar().getLabel().getText(), version);
+
+    // The maker logo takes the window's group 4 colour; the product logo's overlays are at 90 %.
+    EXPECT_EQ (w.getMakerLogo().getColourTable().getColour (8, 1), juce::Colour (0xFFD0CBC9));
+    EXPECT_EQ (w.getProductLogo().getHoverOverlay().getFill().colour.getAlpha(), 230);
+
+    // Pop-ups lie above everything; the settings screen above the panel and bypass button.
+    const auto index = [&] (juce::Component& c) { return w.getIndexOfChildComponent (&c); };
+    EXPECT_EQ (index (w.getPopupDisplay()) + 1, index (w.getProductLogo()));
+    EXPECT_GT (index (w.getSettingsScreen()), index (w.getBypassButton()));
+    EXPECT_GT (index (w.getSettingsButton()), index (w.getSettingsScreen()));
+    EXPECT_GT (index (w.getMakerLogo()), index (w.getSettingsScreen()));
+}
+
+namespace
+{
+    enum class Toggle { gear, productLogo, makerLogo };
+    class SettingsToggleTest : public ::testing::TestWithParam<std::tuple<Toggle, Toggle>>
+    {
+    protected:
+        void TearDown() override { PrefsOnDisk::remove(); }
+    };
+
+    juce::Button& buttonFor (VortaneMainWindow& w, Toggle t)
+    {
+        switch (t)
+        {
+            case Toggle::gear:        return w.getSettingsButton();
+            case Toggle::productLogo: return w.getProductLogo();
+            case Toggle::makerLogo:   break;
+        }
+        return w.getMakerLogo();
+    }
+
+    void click (juce::Button& button)
+    {
+        button.triggerClick();
+        pumpMessages (10);
+    }
+}
+
+TEST_P (SettingsToggleTest, eitherLogoOrTheGearOpensTheSettingsAndAnyOfThemClosesThem)
+{
+    const auto [opener, closer] = GetParam();
+    TestEditor editor;
+    auto& w = editor.window();
+
+    click (buttonFor (w, opener));
+    EXPECT_EQ (w.getSettingsScreen().getBounds(), juce::Rectangle<int> (0, 0, 703, 319));
+    EXPECT_TRUE (w.getSettingsButton().getToggleState());
+    EXPECT_EQ (w.getStatusBar().getLabel().getText(), version + StatusBar::getBuildInfo());
+
+    click (buttonFor (w, closer));
+    EXPECT_TRUE (w.getSettingsScreen().getBounds().isEmpty());
+    EXPECT_FALSE (w.getSettingsButton().getToggleState());
+    EXPECT_EQ (w.getStatusBar().getLabel().getText(), version);
+}
+
+INSTANTIATE_TEST_SUITE_P (Buttons, SettingsToggleTest, ::testing::Combine (
+    ::testing::Values (Toggle::gear, Toggle::productLogo, Toggle::makerLogo),
+    ::testing::Values (Toggle::gear, Toggle::productLogo, Toggle::makerLogo)));
+
+TEST_F (MainWindowTest, closingFromTheSettingsScreenItselfRestoresTheVersionText)
+{
+    TestEditor editor;
+    auto& w = editor.window();
+    auto& screen = w.getSettingsScreen();
+
+    // The background button by a click, the website button through its listener (a
+    // click would open a browser).
+    for (auto* closer : { static_cast<juce::Button*> (&screen.getBackgroundButton()),
+                          static_cast<juce::Button*> (&screen.getWebsiteButton()) })
+    {
+        click (w.getSettingsButton());
+        ASSERT_TRUE (screen.isOpen());
+
+        if (closer == &screen.getBackgroundButton())
+            click (*closer);
+        else
+            screen.buttonClicked (closer);
+
+        EXPECT_FALSE (screen.isOpen());
+        EXPECT_TRUE (screen.getBounds().isEmpty());
+        EXPECT_FALSE (w.getSettingsButton().getToggleState());
+        EXPECT_EQ (w.getStatusBar().getLabel().getText(), version);
+    }
+}
+
+TEST_F (MainWindowTest, theSettingsScreenLaysOutItsRowsAroundItsCentre)
+{
+    TestEditor editor;
+    auto& w = editor.window();
+    click (w.getSettingsButton());
+    auto& screen = w.getSettingsScreen();
+
+    EXPECT_EQ (screen.getTitle().getBounds(), juce::Rectangle<int> (301, 35, 100, 20));
+    EXPECT_TRUE (screen.getTitle().usesFixedColour());
+    EXPECT_EQ (screen.getTitle().getFixedColour(), juce::Colour (0xFF23D359));
+    EXPECT_EQ (screen.getKnobModeButton().getBounds(), juce::Rectangle<int> (321, 129, 60, 60));
+    EXPECT_EQ (screen.getScaleButton().getBounds(), juce::Rectangle<int> (116, 84, 50, 150));
+    EXPECT_EQ (screen.getWebsiteButton().getBounds(), juce::Rectangle<int> (480, 147, 180, 24));
+    EXPECT_EQ (screen.getBackgroundButton().getBounds(), juce::Rectangle<int> (0, 0, 703, 319));
+    EXPECT_EQ (screen.getWebsiteButton().getURL().getDomain(), "quillmere.example");
+
+    // Connector 1: a line at y = 159 from x = 300, then a bracket at x = 309 from 146 to 172.
+    const auto& c1 = screen.getConnector (0);
+    EXPECT_TRUE (c1.contains ({ 303.0f, 159.0f }));
+    EXPECT_TRUE (c1.contains ({ 309.0f, 150.0f }));
+    EXPECT_TRUE (c1.contains ({ 311.0f, 172.0f }));
+    EXPECT_FALSE (c1.contains ({ 309.0f, 140.0f }));
+    EXPECT_TRUE (screen.getConnector (1).contains ({ 99.0f, 140.0f }));
+}
+
+namespace
+{
+    struct KnobModeCase { const char* stored; bool rotary; };
+    class KnobModeAtOpenTest : public ::testing::TestWithParam<KnobModeCase>
+    {
+    protected:
+        void TearDown() override { PrefsOnDisk::remove(); }
+    };
+}
+
+TEST_P (KnobModeAtOpenTest, openingTheWindowReadsTheKnobModeFromThePreferences)
+{
+    const auto c = GetParam();
+    if (c.stored != nullptr)
+        PrefsOnDisk::write ({ { "knobRotation", c.stored } });
+    else
+        PrefsOnDisk::remove();
+
+    TestProcessor processor;
+    EXPECT_TRUE (processor->rotaryKnobs);   // "rotary" is absent
+
+    std::unique_ptr<juce::AudioProcessorEditor> editor (processor->createEditorIfNeeded());
+    EXPECT_EQ (processor->rotaryKnobs, c.rotary);
+}
+
+INSTANTIATE_TEST_SUITE_P (Stored, KnobModeAtOpenTest, ::testing::Values (
+    KnobModeCase { nullptr, true }, KnobModeCase { "1", true }, KnobModeCase { "0", false },
+    KnobModeCase { "no", false }, KnobModeCase { "yes", true }));
+
+TEST_F (MainWindowTest, theOptionRowsChangeTheKnobModeAndTheScale)
+{
+    TestEditor editor;
+    auto& screen = editor.window().getSettingsScreen();
+    click (editor.window().getSettingsButton());
+    pumpMessages (20);
+
+    auto& knobMode = screen.getKnobModeButton();
+    knobMode.mouseDown (mouseEventAt (knobMode, knobMode.getOptionRects()[1].getCentre()));
+    EXPECT_FALSE (editor.processor->rotaryKnobs);
+    EXPECT_EQ (PrefsOnDisk::read()->getStringAttribute ("knobRotation"), "0");
+
+    FileWriteCounter writes (PrefsOnDisk::file());
+    auto& scale = screen.getScaleButton();
+    scale.mouseDown (mouseEventAt (scale, scale.getOptionRects()[3].getCentre()));
+
+    ASSERT_TRUE (pumpUntil ([&] { return editor->getWidth() == 1054; }));
+    EXPECT_EQ (editor->getHeight(), 478);
+    pumpMessages (30);
+    EXPECT_EQ (writes.count(), 1);
+    EXPECT_EQ (PrefsOnDisk::read()->getStringAttribute ("scale"), "150");
+    EXPECT_EQ (PrefsOnDisk::read()->getStringAttribute ("knobRotation"), "0");
+    EXPECT_TRUE (scale.isOptionSelected (3));
+    EXPECT_TRUE (screen.isOpen());
+}
+
+TEST_F (MainWindowTest, reopeningTheWindowKeepsEightModulationRows)
+{
+    TestProcessor processor;
+    for (int i = 0; i < 3; ++i)
+    {
+        std::unique_ptr<juce::AudioProcessorEditor> editor (processor->createEditorIfNeeded());
+        EXPECT_TRUE (processor->data.modulationStyle.filled);
+        EXPECT_EQ (processor->data.modulationStyle.records.size(), 8u);
+    }
+}
