@@ -1,0 +1,71 @@
+#pragma once
+
+#include "support/EditorFixture.h"
+
+/** The editor in a real window on the display, driven through its window's peer
+    as the windowing system would: mouse clicks and key presses. */
+struct EditorOnDesktop : TestEditor
+{
+    EditorOnDesktop()
+    {
+        editor->setTopLeftPosition (40, 40);
+        editor->addToDesktop (juce::ComponentPeer::windowAppearsOnTaskbar);
+        editor->setVisible (true);
+        editor->toFront (true);
+        pumpUntil ([this] { return editor->isShowing() && editor->getPeer() != nullptr; });
+        pumpMessages (50);
+    }
+
+    ~EditorOnDesktop()
+    {
+        editor->removeFromDesktop();
+    }
+
+    juce::ComponentPeer& peer() const { return *editor->getPeer(); }
+
+    /** A point of a component in the window's coordinates, transforms included. */
+    juce::Point<float> inWindow (juce::Component& c, juce::Point<float> p) const
+    {
+        return editor->getLocalPoint (&c, p);
+    }
+
+    void mouse (juce::Point<float> position, juce::ModifierKeys mods)
+    {
+        // Mouse events take their keyboard modifiers from the global state, which the
+        // windowing system keeps up to date.
+        juce::ModifierKeys::currentModifiers = mods;
+        peer().handleMouseEvent (juce::MouseInputSource::InputSourceType::mouse, position, mods,
+                                 juce::MouseInputSource::defaultPressure, juce::MouseInputSource::defaultOrientation,
+                                 juce::Time::currentTimeMillis());
+    }
+
+    /** Moves to a point of a component, presses and releases there. */
+    void click (juce::Component& c, juce::Point<float> p, int modifiers = 0, int releaseModifiers = -1)
+    {
+        const auto at = inWindow (c, p);
+        mouse (at, juce::ModifierKeys (modifiers));
+        mouse (at, juce::ModifierKeys (modifiers | juce::ModifierKeys::leftButtonModifier));
+        mouse (at, juce::ModifierKeys (releaseModifiers < 0 ? modifiers : releaseModifiers));
+        // Far enough apart that two clicks are not a double click.
+        pumpMessages (10);
+        mouse ({ -50.0f, -50.0f }, {});
+        juce::ModifierKeys::currentModifiers = {};
+    }
+
+    void clickCentre (juce::Component& c, int modifiers = 0)
+    {
+        click (c, c.getLocalBounds().toFloat().getCentre(), modifiers);
+    }
+
+    bool press (juce::juce_wchar key, int modifiers = juce::ModifierKeys::commandModifier)
+    {
+        return peer().handleKeyPress (juce::KeyPress (key, juce::ModifierKeys (modifiers), key));
+    }
+
+    /** Waits for the window (editor and its peer) to reach a size. */
+    bool sizeBecomes (int w, int h)
+    {
+        return pumpUntil ([&] { return editor->getWidth() == w && editor->getHeight() == h
+                                       && peer().getBounds().getWidth() == w && peer().getBounds().getHeight() == h; });
+    }
+};
