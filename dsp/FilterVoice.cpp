@@ -307,17 +307,18 @@ void FilterVoice::mixModulation (const Channels& channels, int offset, int n)
 //==============================================================================
 void FilterVoice::runFilterAndDrive (int n)
 {
+    // Filter-rate samples; each is one block of four at the drive rate, and every four
+    // of them are one host sample's block at the filter rate.
     const int filterSamples = 4 * n;
-    const int driveSamples = 16 * n;
     const int tail = fixedIirStage::latencySteps;
-
     outerUp.process (filterRate, filterSamples);
 
     // Filter, pre-drive one-pole and low cut at 4x, feeding the 16x interpolator just
-    // in time; the interpolator's work hides the filter's long dependency chain.
+    // in time. The next sample's filter step is issued before this sample's interpolator
+    // steps, so that the interpolator's work hides the filter's long dependency chain.
     Double2 state (preDrive[0].state, preDrive[1].state);
 
-    for (int f = 0; f < filterSamples; ++f)
+    auto lowCutFilterStep = [&] (int f) noexcept
     {
         const auto& dc = driveCoefficients[f >> 2];
         const Double2 y = filter.process (filterRate[f], filterCoefficients[f >> 2]);
@@ -325,18 +326,26 @@ void FilterVoice::runFilterAndDrive (int n)
         const Double2 lowPass = (dc.onePoleGain * y + state) / dc.onePoleNorm;
         const Double2 highPass = y - lowPass;
         const Double2 lowCutSignal = driveShape (state, 1, dc.onePoleGain, highPass);
-        const Double2 z = y - dc.lowCut * lowCutSignal;
+        return y - dc.lowCut * lowCutSignal;
+    };
+
+    Double2 next = lowCutFilterStep (0);
+
+    for (int f = 0; f < filterSamples; ++f)
+    {
+        const Double2 z = next;
+        if (f + 1 < filterSamples)
+            next = lowCutFilterStep (f + 1);
 
         Double2* run = driveRate + 4 * f;
         run[0] = Double2 (4.0) * z;
         run[1] = run[2] = run[3] = Double2();
-        innerUp.runSteps (driveRate, 4 * f, 4 * f + 4, driveSamples);
+        innerUp.runSteps (driveRate, f, f + 1, filterSamples);
     }
 
-    innerUp.runSteps (driveRate, driveSamples, driveSamples + tail, driveSamples);
+    innerUp.runSteps (driveRate, filterSamples, filterSamples + tail, filterSamples);
     preDrive[0].state = state.left();
     preDrive[1].state = state.right();
-
     // The character is chosen per host sample (the drive mode is smoothed per sample).
     for (int j = 0; j < n; ++j)
     {
@@ -352,16 +361,18 @@ void FilterVoice::runFilterAndDrive (int n)
     }
 
     // 16x decimator; each kept sample goes through the post-drive one-pole, low boost
-    // and level compensation straight into the 4x decimator.
+    // and level compensation into the 4x decimator. A kept sample is taken up one step
+    // after it is finished, again to hide the one-pole's dependency chain.
     state = Double2 (postDrive[0].state, postDrive[1].state);
 
-    for (int group = 0; 4 * group < driveSamples + tail; ++group)
+    for (int step = 0; step < filterSamples + tail + 1; ++step)
     {
-        innerDown.runSteps (driveRate, 4 * group, std::min (4 * group + 4, driveSamples + tail), driveSamples);
+        if (step < filterSamples + tail)
+            innerDown.runSteps (driveRate, step, step + 1, filterSamples);
 
-        // Sample 4f is finished by step 4f + 15, the last step of group f + 3.
-        const int f = group - 3;
-        if (f < 0 || f >= filterSamples)
+        // Block f leaves the decimator at step f + 15; its first sample is the kept one.
+        const int f = step - tail - 1;
+        if (f < 0)
             continue;
 
         const auto& dc = driveCoefficients[f >> 2];
@@ -370,12 +381,13 @@ void FilterVoice::runFilterAndDrive (int n)
         const Double2 highPass = d - lowPass;
         const Double2 lowBoostSignal = driveShape (state, 1, dc.onePoleGain, highPass);
         const Double2 boosted = d + dc.lowBoost * lowBoostSignal;
-
         filterRate[f] = boosted * dc.compensation;
-        outerDown.runSteps (filterRate, f, f + 1, filterSamples);
+
+        if ((f & 3) == 3)
+            outerDown.runSteps (filterRate, f >> 2, (f >> 2) + 1, n);
     }
 
-    outerDown.runSteps (filterRate, filterSamples, filterSamples + tail, filterSamples);
+    outerDown.runSteps (filterRate, n, n + tail, n);
     postDrive[0].state = state.left();
     postDrive[1].state = state.right();
 }

@@ -11,55 +11,45 @@
     four samples, one output kept).
 
     Every section computes y = x + b1 x[n-1] + b2 x[n-2] + c1 y[n-1] + c2 y[n-2], summed
-    left to right. A run of samples is processed as a pipeline: at time step t, section i
-    works on sample t - i, so the sixteen sections of one step are independent and the
-    processor can overlap them; the arithmetic of each section and sample is unchanged.
-    The state is never cleared. */
+    left to right. Samples travel through the cascade in blocks of four, as a pipeline:
+    at time step t, section i filters block t - i, so the sixteen sections of one step are
+    independent and the processor can overlap them. The arithmetic of every section and
+    sample is the same as filtering one sample at a time. The state is never cleared. */
 class fixedIirStage
 {
 public:
     static constexpr int numSections = 16;
+    static constexpr int blockLength = 4;
+    /** Steps from a block entering section 0 to it leaving section 15. */
     static constexpr int latencySteps = numSections - 1;
 
-    /** Filters numSamples values in place (numSamples a multiple of 4). */
+    fixedIirStage() noexcept;
+
+    /** Filters numSamples values in place (a multiple of blockLength). */
     void process (Double2* samples, int numSamples) noexcept
     {
-        runSteps (samples, 0, numSamples + latencySteps, numSamples);
+        const int numBlocks = numSamples / blockLength;
+        runSteps (samples, 0, numBlocks + latencySteps, numBlocks);
     }
 
-    /** Runs time steps [firstStep, endStep) of a run of numSamples values (a multiple of
-        4) held in place in samples. Step t reads samples[t] (for t < numSamples) and
-        writes the finished samples[t - 15]; so a caller may produce the input just in
-        time, and the run is complete after step numSamples + 14. */
-    void runSteps (Double2* samples, int firstStep, int endStep, int numSamples) noexcept
+    /** Runs time steps [firstStep, endStep) over a run of numBlocks blocks held in place
+        in samples. Step t reads block t (for t < numBlocks) and writes the finished block
+        t - 15; so a caller may produce the input just in time, and the run is complete
+        after step numBlocks + 14. */
+    void runSteps (Double2* samples, int firstStep, int endStep, int numBlocks) noexcept
     {
-        int t = firstStep;
-        const int steadyEnd = endStep < numSamples ? endStep : numSamples;
-
-        // Steps 15 .. numSamples - 1 have every section busy; the others fill or drain.
-        for (; t < endStep && (t < latencySteps || t >= numSamples); ++t)
-            partialStep (samples, t, numSamples);
-
-        for (; t < steadyEnd && (t & 3) != 0; ++t)
-            fullStepAnyPhase (samples, t);
-
-        for (; t + 4 <= steadyEnd; t += 4)
+        for (int t = firstStep; t < endStep; ++t)
         {
-            fullStep<0> (samples, t);
-            fullStep<1> (samples, t + 1);
-            fullStep<2> (samples, t + 2);
-            fullStep<3> (samples, t + 3);
+            if (t >= latencySteps && t < numBlocks)
+                fullStep (samples, t, std::make_integer_sequence<int, numSections>());
+            else
+                partialStep (samples, t, numBlocks, std::make_integer_sequence<int, numSections>());
         }
-
-        for (; t < steadyEnd; ++t)
-            fullStepAnyPhase (samples, t);
-
-        for (; t < endStep; ++t)
-            partialStep (samples, t, numSamples);
     }
 
 private:
     struct Section { double b1, b2, c1, c2; };
+    struct History { Double2 x1, x2, y1, y2; };
 
     static constexpr double inputGain = 0.00015379536;
 
@@ -81,81 +71,81 @@ private:
         { -1.403249,     1.000002,    1.4148346,    -0.93089506 },
         { -1.4130066,    0.99999934,  1.4585557,    -0.97731148 } };
 
-    /** One section on one sample, from its input history x, x1, x2 and output history. */
-    static Double2 sectionOutput (const Section& s, Double2 x, Double2 x1, Double2 x2,
-                                  Double2 y1, Double2 y2) noexcept
+    /** Section I over one block. */
+    template <int I>
+    void filterBlock (const Double2* in, Double2* out) noexcept
     {
-        Double2 y = x + Double2 (s.b1) * x1;
-        y = y + Double2 (s.b2) * x2;
-        y = y + Double2 (s.c1) * y1;
-        return y + Double2 (s.c2) * y2;
-    }
+        const Double2* c = coefficients[I];
+        History& h = history[I];
+        Double2 x1 = h.x1, x2 = h.x2, y1 = h.y1, y2 = h.y2;
 
-    template <int I, int P>
-    void fullSection() noexcept
-    {
-        // Section I works on sample n = t - I; sample m sits in slot m & 3 of its signal.
-        constexpr int now = (P - I) & 3, one = (P - I - 1) & 3, two = (P - I - 2) & 3;
-        constexpr Section s = sections[I];
-
-        Double2 y = ring[I][now] + Double2 (s.b1) * ring[I][one];
-
-        // Multiplying by exactly 1.0 returns its operand unchanged: skip it.
-        if constexpr (s.b2 == 1.0)
-            y = y + ring[I][two];
-        else
-            y = y + Double2 (s.b2) * ring[I][two];
-
-        y = y + Double2 (s.c1) * ring[I + 1][one];
-        ring[I + 1][now] = y + Double2 (s.c2) * ring[I + 1][two];
-    }
-
-    template <int P, int... I>
-    void allSections (std::integer_sequence<int, I...>) noexcept
-    {
-        (fullSection<I, P>(), ...);
-    }
-
-    template <int P>
-    void fullStep (Double2* samples, int t) noexcept
-    {
-        ring[0][P] = samples[t] * Double2 (inputGain);
-        allSections<P> (std::make_integer_sequence<int, numSections>());
-        samples[t - latencySteps] = ring[numSections][(P - latencySteps) & 3];
-    }
-
-    void fullStepAnyPhase (Double2* samples, int t) noexcept
-    {
-        switch (t & 3)
+        for (int k = 0; k < blockLength; ++k)
         {
-            case 0:  fullStep<0> (samples, t); break;
-            case 1:  fullStep<1> (samples, t); break;
-            case 2:  fullStep<2> (samples, t); break;
-            default: fullStep<3> (samples, t); break;
+            const Double2 x = in[k];
+            Double2 y = x + c[0] * x1;
+
+            // Multiplying by exactly 1.0 returns its operand unchanged: skip it.
+            if constexpr (sections[I].b2 == 1.0)
+                y = y + x2;
+            else
+                y = y + c[1] * x2;
+
+            y = y + c[2] * y1;
+            y = y + c[3] * y2;
+
+            x2 = x1;
+            x1 = x;
+            y2 = y1;
+            y1 = y;
+            out[k] = y;
+        }
+
+        h = { x1, x2, y1, y2 };
+    }
+
+    /** Section I's share of step t: block t - I from its input to its output. */
+    template <int I>
+    void sectionStep (Double2* samples, int t) noexcept
+    {
+        if constexpr (I == 0)
+        {
+            Double2 scaled[blockLength];
+            for (int k = 0; k < blockLength; ++k)
+                scaled[k] = samples[blockLength * t + k] * Double2 (inputGain);
+            filterBlock<0> (scaled, blocks[1]);
+        }
+        else if constexpr (I == numSections - 1)
+        {
+            filterBlock<I> (blocks[I], samples + blockLength * (t - latencySteps));
+        }
+        else
+        {
+            filterBlock<I> (blocks[I], blocks[I + 1]);
         }
     }
 
-    /** A step at the start or end of a run, where only some sections have a sample. */
-    void partialStep (Double2* samples, int t, int numSamples) noexcept
+    // The last section goes first: each section reads the block its predecessor wrote
+    // in the previous step before the predecessor overwrites it.
+    template <int... I>
+    void fullStep (Double2* samples, int t, std::integer_sequence<int, I...>) noexcept
     {
-        const int first = t - numSamples + 1 > 0 ? t - numSamples + 1 : 0;
+        (sectionStep<numSections - 1 - I> (samples, t), ...);
+    }
+
+    /** A step at the start or end of a run, where only some sections have a block. */
+    template <int... I>
+    void partialStep (Double2* samples, int t, int numBlocks, std::integer_sequence<int, I...>) noexcept
+    {
+        const int first = t - numBlocks + 1 > 0 ? t - numBlocks + 1 : 0;
         const int last = t < latencySteps ? t : latencySteps;
 
-        if (first == 0)
-            ring[0][t & 3] = samples[t] * Double2 (inputGain);
-
-        for (int i = first; i <= last; ++i)
-        {
-            const int n = t - i;
-            ring[i + 1][n & 3] = sectionOutput (sections[i], ring[i][n & 3], ring[i][(n - 1) & 3], ring[i][(n - 2) & 3],
-                                                ring[i + 1][(n - 1) & 3], ring[i + 1][(n - 2) & 3]);
-        }
-
-        if (last == latencySteps)
-            samples[t - latencySteps] = ring[numSections][(t - latencySteps) & 3];
+        ((numSections - 1 - I >= first && numSections - 1 - I <= last
+              ? sectionStep<numSections - 1 - I> (samples, t) : void()), ...);
     }
 
-    // ring[0] holds the scaled input, ring[i + 1] the output of section i; four slots
-    // each, which leaves the slot being overwritten free of readers within a step.
-    alignas (16) Double2 ring[numSections + 1][4];
+    // Coefficients as run-time data, one copy per lane, so that the compiler reads them
+    // as memory operands instead of rebuilding constants.
+    Double2 coefficients[numSections][4];
+    History history[numSections];
+    Double2 blocks[numSections][blockLength];   // blocks[i]: the input of section i
 };
