@@ -1,6 +1,7 @@
 #include "dsp/AudioMeter.h"
 
 #include <algorithm>
+#include <limits>
 
 void AudioMeter::connect (std::atomic<float>* level_, std::atomic<bool>* clip) noexcept
 {
@@ -24,8 +25,10 @@ void AudioMeter::process()
     else
         level = peak;
 
+    // A gained input can exceed the float range; the display gets the largest float
+    // rather than an infinity.
     if (levelOut != nullptr)
-        levelOut->store ((float) level, std::memory_order_relaxed);
+        levelOut->store ((float) std::min (level, (double) std::numeric_limits<float>::max()), std::memory_order_relaxed);
 
     if (peak > 1.0 && clipOut != nullptr)
         clipOut->store (true, std::memory_order_relaxed);

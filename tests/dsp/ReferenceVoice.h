@@ -18,6 +18,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace reference
 {
@@ -431,8 +432,9 @@ namespace reference
                 meterLevel[1][side] = meterLevel[1][side] > outputPeak[side]
                                           ? meterLevel[1][side] + (outputPeak[side] - meterLevel[1][side]) * releaseCoefficient
                                           : outputPeak[side];
-                inputLevel[side] = (float) meterLevel[0][side];
-                outputLevel[side] = (float) meterLevel[1][side];
+                const double largest = std::numeric_limits<float>::max();
+                inputLevel[side] = (float) std::min (meterLevel[0][side], largest);
+                outputLevel[side] = (float) std::min (meterLevel[1][side], largest);
                 inputClip[side] = inputClip[side] || inputPeak[side] > 1.0;
                 outputClip[side] = outputClip[side] || outputPeak[side] > 1.0;
                 cvLevel[side] = (float) cvHeld[side];
