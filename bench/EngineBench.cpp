@@ -92,8 +92,15 @@ namespace
 
     struct Result
     {
-        double secondsPerRun = 0.0;
+        double secondsPerRun = 0.0;   // the fastest repetition: the least disturbed by other load
         unsigned long long checksum = 0;
+
+        void add (double elapsed, unsigned long long sum)
+        {
+            if (secondsPerRun == 0.0 || elapsed < secondsPerRun)
+                secondsPerRun = elapsed;
+            checksum = sum;
+        }
     };
 
     Result engineResult, referenceResult;
@@ -108,11 +115,11 @@ namespace
         for (auto _ : state)
         {
             const auto start = std::chrono::steady_clock::now();
-            engineResult.checksum = renderAll ([&] (auto& b) { processor->processBlock (b, midi); }, block);
-            engineResult.secondsPerRun = std::chrono::duration<double> (std::chrono::steady_clock::now() - start).count();
+            const auto sum = renderAll ([&] (auto& b) { processor->processBlock (b, midi); }, block);
+            const double elapsed = std::chrono::duration<double> (std::chrono::steady_clock::now() - start).count();
+            engineResult.add (elapsed, sum);
+            state.counters["percentOfRealTime"] = 100.0 * elapsed / seconds;
         }
-
-        state.counters["percentOfRealTime"] = 100.0 * engineResult.secondsPerRun / seconds;
     }
 
     void scalarReference (benchmark::State& state)
@@ -130,15 +137,15 @@ namespace
         for (auto _ : state)
         {
             const auto start = std::chrono::steady_clock::now();
-            referenceResult.checksum = renderAll ([&] (auto& b)
+            const auto sum = renderAll ([&] (auto& b)
             {
                 juce::ScopedNoDenormals noDenormals;
                 model.render (b, 0, blockSize);
             }, block);
-            referenceResult.secondsPerRun = std::chrono::duration<double> (std::chrono::steady_clock::now() - start).count();
+            const double elapsed = std::chrono::duration<double> (std::chrono::steady_clock::now() - start).count();
+            referenceResult.add (elapsed, sum);
+            state.counters["percentOfRealTime"] = 100.0 * elapsed / seconds;
         }
-
-        state.counters["percentOfRealTime"] = 100.0 * referenceResult.secondsPerRun / seconds;
     }
 }
 
@@ -168,7 +175,7 @@ int main (int argc, char** argv)
 
     if (engineResult.secondsPerRun > 0.0 && referenceResult.secondsPerRun > 0.0)
     {
-        std::printf ("\n10 s of stereo audio at 48 kHz, 64-sample blocks (last run of each):\n");
+        std::printf ("\n10 s of stereo audio at 48 kHz, 64-sample blocks (fastest run of each):\n");
         std::printf ("  engine:           %6.2f %% of one core\n", 100.0 * engineResult.secondsPerRun / seconds);
         std::printf ("  scalar reference: %6.2f %% of one core\n", 100.0 * referenceResult.secondsPerRun / seconds);
         std::printf ("  speed-up:         %6.2f x\n", referenceResult.secondsPerRun / engineResult.secondsPerRun);
