@@ -252,7 +252,7 @@ void FilterVoice::mixModulation (const Channels& channels, int offset, int n)
 
         // Input level and meters.
         gained = levelFor (inValue) * dry[j];
-        inputPeak = Double2 (_mm_max_pd (inputPeak.v, Double2::abs (gained).v));
+        inputPeak = Double2::atLeast (inputPeak, Double2::abs (gained));
 
         const Double2 cvPair (cvValues[0][j], cvValues[1][j]);
         cvHeld = Double2::select (Double2::lessThan (Double2::abs (cvHeld), Double2::abs (cvPair)), cvPair, cvHeld);
@@ -311,6 +311,7 @@ void FilterVoice::runFilterAndDrive (int n)
     // of them are one host sample's block at the filter rate.
     const int filterSamples = 4 * n;
     const int tail = fixedIirStage::latencySteps;
+
     outerUp.process (filterRate, filterSamples);
 
     // Filter, pre-drive one-pole and low cut at 4x, feeding the 16x interpolator just
@@ -346,6 +347,7 @@ void FilterVoice::runFilterAndDrive (int n)
     innerUp.runSteps (driveRate, filterSamples, filterSamples + tail, filterSamples);
     preDrive[0].state = state.left();
     preDrive[1].state = state.right();
+
     // The character is chosen per host sample (the drive mode is smoothed per sample).
     for (int j = 0; j < n; ++j)
     {
@@ -400,7 +402,7 @@ void FilterVoice::writeOutput (const Channels& channels, int offset, int n)
     for (int j = 0; j < n; ++j)
     {
         wetValue = outputLevel[j] * filterRate[4 * j];
-        outputPeak = Double2 (_mm_max_pd (outputPeak.v, Double2::abs (wetValue).v));
+        outputPeak = Double2::atLeast (outputPeak, Double2::abs (wetValue));
 
         const double mix = fadeValues[j];
         const double keep = 1.0 - mix;
