@@ -61,6 +61,11 @@ bool VortaneAudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) 
 
 void VortaneAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBlock)
 {
+    // A rate that is not positive would make every rate-dependent coefficient
+    // meaningless: keep the last good set-up instead.
+    if (! (sampleRate > 0.0) || ! std::isfinite (sampleRate))
+        return;
+
     setLatencySamples (0);
 
     data.sampleRate.store (sampleRate);
