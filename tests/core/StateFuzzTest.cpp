@@ -77,7 +77,7 @@ namespace
                 break;
             default:  // garbage appended
                 for (int i = 0, n = random.nextInt (64); i < n; ++i)
-                    b.append (&bytes[random.nextInt ((int) original.getSize())], 1);
+                    b.append (static_cast<const char*> (original.getData()) + random.nextInt ((int) original.getSize()), 1);
                 break;
         }
         return b;
