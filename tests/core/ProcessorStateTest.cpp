@@ -158,7 +158,7 @@ TEST_P (RestorePathTest, tellsTheHostOnceAndIgnoresOtherTags)
 }
 
 INSTANTIATE_TEST_SUITE_P (Paths, RestorePathTest, ::testing::Values (false, true),
-                          [] (const auto& info) { return info.param ? "hostState" : "bankPreset"; });
+                          [] (const auto& testInfo) { return testInfo.param ? "hostState" : "bankPreset"; });
 
 TEST (ProcessorState, hostStateCarriesTheCurrentPresetIdAndPresetsAFreshOne)
 {

@@ -36,7 +36,7 @@ TEST (StateBlock, hostStateIsTheBinaryXmlBlockAroundTheDocumentedElement)
     for (int i = 0; i < params.size(); ++i)
         params[i]->setValue ((float) (i + 1) / 50.0f);
 
-    dynamic_cast<QuilParam*> (params[2])->setLocked (true);
+    dynamic_cast<QuilParam&> (*params[2]).setLocked (true);
     p.ccMap[0] = 0;
     p.ccMap[7] = 2;
     p.ccMap[64] = 10;
@@ -44,9 +44,9 @@ TEST (StateBlock, hostStateIsTheBinaryXmlBlockAroundTheDocumentedElement)
     std::string values, locks;
     for (auto* param : params)
     {
-        const auto id = dynamic_cast<QuilParam*> (param)->paramID.toStdString();
+        const auto id = dynamic_cast<QuilParam&> (*param).paramID.toStdString();
         values += id + ":" + floatText (param->getValue()) + ",";
-        locks += id + ":" + (dynamic_cast<QuilParam*> (param)->isLocked() ? "1" : "0") + ",";
+        locks += id + ":" + (dynamic_cast<QuilParam&> (*param).isLocked() ? "1" : "0") + ",";
     }
 
     // Attribute values escape '&' and every character outside printable ASCII.
@@ -75,7 +75,7 @@ TEST (StateBlock, everyParameterLockAndControllerSurvivesSaveAndRestore)
     for (auto* param : source.getParameters())
     {
         param->setValue (random.nextFloat());
-        dynamic_cast<QuilParam*> (param)->setLocked (random.nextBool());
+        dynamic_cast<QuilParam&> (*param).setLocked (random.nextBool());
     }
 
     const int numParams = source.getParameters().size();

@@ -18,7 +18,9 @@ namespace
             const float v = param->getValue();
             ASSERT_TRUE (std::isfinite (v) && v >= 0.0f && v <= 1.0f) << what << " round " << round << ": " << v;
             if (auto* qp = dynamic_cast<QuilParam*> (param))
+            {
                 ASSERT_TRUE (std::isfinite (qp->getRealValue())) << what << " round " << round;
+            }
         }
 
         for (auto& entry : p.ccMap)
@@ -111,7 +113,9 @@ TEST (StateFuzz, mutatedBlocksNeverCrashNorLeaveBadValuesAndInvalidOnesChangeNot
 
         const auto xml = StateBlock::read (block.getData(), (int) block.getSize());
         if (xml == nullptr || ! xml->hasTagName ("Quillmere_Preset"))
+        {
             ASSERT_TRUE (StateSnapshot::of (target) == before) << "round " << round;
+        }
     }
 }
 

@@ -142,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P (Files, BrokenPrefsTest, ::testing::Values (
     BrokenCase { "entity", "<!DOCTYPE a [<!ENTITY e SYSTEM \"/etc/passwd\">]><a s=\"&e;\"/>" },
     BrokenCase { "deep", [] { std::string s; for (int i = 0; i < 100000; ++i) s += "<a>"; return s; }() },
     BrokenCase { "huge", "<Vortane-Preferences scale=\"150\" pad=\"" + std::string (100000, 'x') + "\"/>" }),
-    [] (const auto& info) { std::string n = info.param.name; std::replace (n.begin(), n.end(), ' ', '_'); std::replace (n.begin(), n.end(), '-', '_'); return n; });
+    [] (const auto& testInfo) { std::string n = testInfo.param.name; std::replace (n.begin(), n.end(), ' ', '_'); std::replace (n.begin(), n.end(), '-', '_'); return n; });
 
 TEST_F (PrefsFileTest, aFolderInPlaceOfTheFileIsLeftAlone)
 {
