@@ -30,7 +30,7 @@ VortaneAudioProcessor::VortaneAudioProcessor()
     if (auto first = copyFirstPreset())
         restoreStateFromXml (first.get(), true);
 
-    undoManager.clearUndoHistory();
+    paramUndo.clearUndoHistory();
 }
 
 VortaneAudioProcessor::~VortaneAudioProcessor()
@@ -137,7 +137,8 @@ void VortaneAudioProcessor::ccMappedValueChanged (int parameterIndex, float valu
 
 void VortaneAudioProcessor::presetSelectRequested (int presetNumber, int bank)
 {
-    loadPresetAsync (presetNumber, bank);
+    // Called on the audio thread: loading is the message thread's business.
+    presetRequests.push (presetNumber, bank);
 }
 
 void VortaneAudioProcessor::resetVoices()
