@@ -4,6 +4,13 @@
 
 #include <cmath>
 #include <map>
+#include <ostream>
+
+// Names the format in failure messages.
+void PrintTo (BuiltPlugin::Format format, std::ostream* os)
+{
+    *os << BuiltPlugin::nameOf (format);
+}
 
 namespace
 {
