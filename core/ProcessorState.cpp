@@ -92,7 +92,14 @@ void VortaneAudioProcessor::restoreStateFromXml (const juce::XmlElement* preset,
 
                 const float fallback = qp->getDefaultValue();
                 const int item = values.indexOf (qp->paramID);
+                const float before = qp->getValue();
                 qp->setValue (item >= 0 ? StateNumbers::readNormalised (values.values[item], fallback) : fallback);
+
+                // Hosts that only learn values through change messages (the LV2
+                // wrapper) would otherwise keep showing the values from before the
+                // restore; the VST3 wrapper ignores these while it sets the state.
+                if (hostState && qp->getValue() != before)
+                    qp->sendValueChangedMessageToListeners (qp->getValue());
             }
 
     if (hostState)
