@@ -9,7 +9,7 @@ SettingsScreen::SettingsScreen (PrefsFile& prefs, bool& knobModeFlag, PluginScal
       scaleButton (scaler)
 {
     // Every new window refreshes the processor's knob mode from the preferences.
-    knobModeFlag = prefs.getPrefsElement().getBoolAttribute ("knobRotation", true);
+    knobModeFlag = prefs.getPrefsBool ("knobRotation", true);
 
     setWantsKeyboardFocus (true);
 

@@ -6,15 +6,27 @@
 
 namespace
 {
+    /** The preferences file as the processor will read it. */
+    struct StoredScale
+    {
+        explicit StoredScale (const char* scale)
+        {
+            if (scale != nullptr)
+                PrefsOnDisk::write ({ { "scale", scale } });
+            else
+                PrefsOnDisk::remove();
+        }
+
+        ~StoredScale() { PrefsOnDisk::remove(); }
+    };
+
     /** A scaler on a real processor's preferences, sizing a plain outer component
         and transforming its child, as the editor does. */
-    struct ScalerRig
+    struct ScalerRig : StoredScale
     {
         explicit ScalerRig (const char* storedScale = nullptr)
+            : StoredScale (storedScale)
         {
-            if (storedScale != nullptr)
-                processor->getPrefsElement().setAttribute ("scale", storedScale);
-
             outer.addAndMakeVisible (inner);
             inner.setBounds (0, 0, 703, 319);
             scaler.setTransformTarget (inner);
@@ -100,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P (Stored, StoredScaleTest, ::testing::Values (
     StoredCase { "150", 150, 1054, 478, 1.5f },
     StoredCase { "200", 200, 1406, 638, 2.0f },
     StoredCase { "120", 120, 843, 382, 1.2f },
-    StoredCase { "abc", 50, 351, 159, 0.5f },
+    StoredCase { "abc", 100, 703, 319, 1.0f },    // no number: the default
     StoredCase { "0", 50, 351, 159, 0.5f },
     StoredCase { "30", 50, 351, 159, 0.5f },
     StoredCase { "-20", 50, 351, 159, 0.5f },

@@ -13,7 +13,7 @@ KnobRotationPreferenceButton::~KnobRotationPreferenceButton() = default;
 void KnobRotationPreferenceButton::selectOption (int index)
 {
     prefs->writePrefsAttribute (key, index == 0 ? 1 : 0);
-    rotary = prefs->getPrefsElement().getBoolAttribute (key, true);
+    rotary = prefs->getPrefsBool (key, true);
 }
 
 bool KnobRotationPreferenceButton::isOptionSelected (int index)

@@ -13,12 +13,7 @@ PluginScaler::~PluginScaler()
 
 int PluginScaler::readStoredScale() const
 {
-    const auto& element = prefs.getPrefsElement();
-
-    if (! element.hasAttribute (key))
-        return defaultScale;
-
-    return juce::jlimit (minimumScale, maximumScale, element.getIntAttribute (key));
+    return prefs.getPrefsScale();
 }
 
 void PluginScaler::initialiseScale()

@@ -35,9 +35,8 @@ public:
     /** Reads the stored scale, applies it at once and stores it again 1 ms later. */
     void initialiseScale();
 
-    /** The stored scale: the default when there is none, limited to 50..200
-        (values between the steps stay as they are; text that is no number reads
-        as 0, so as 50). */
+    /** The stored scale: the default when there is none or it is no whole number,
+        else limited to 50..200 (values between the steps stay as they are). */
     int readStoredScale() const;
 
     int getScale() const noexcept { return scale; }
