@@ -1,6 +1,4 @@
 #include "support/EditorFixture.h"
-#include "support/FileWriteCounter.h"
-#include "support/MouseEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -45,51 +43,12 @@ TEST_F (MainWindowTest, childrenStandAtTheirFixedPlaces)
 
 namespace
 {
-    enum class Toggle { gear, productLogo, makerLogo };
-    class SettingsToggleTest : public ::testing::TestWithParam<std::tuple<Toggle, Toggle>>
-    {
-    protected:
-        void TearDown() override { PrefsOnDisk::remove(); }
-    };
-
-    juce::Button& buttonFor (VortaneMainWindow& w, Toggle t)
-    {
-        switch (t)
-        {
-            case Toggle::gear:        return w.getSettingsButton();
-            case Toggle::productLogo: return w.getProductLogo();
-            case Toggle::makerLogo:   break;
-        }
-        return w.getMakerLogo();
-    }
-
     void click (juce::Button& button)
     {
         button.triggerClick();
         pumpMessages (10);
     }
 }
-
-TEST_P (SettingsToggleTest, eitherLogoOrTheGearOpensTheSettingsAndAnyOfThemClosesThem)
-{
-    const auto [opener, closer] = GetParam();
-    TestEditor editor;
-    auto& w = editor.window();
-
-    click (buttonFor (w, opener));
-    EXPECT_EQ (w.getSettingsScreen().getBounds(), juce::Rectangle<int> (0, 0, 703, 319));
-    EXPECT_TRUE (w.getSettingsButton().getToggleState());
-    EXPECT_EQ (w.getStatusBar().getLabel().getText(), version + StatusBar::getBuildInfo());
-
-    click (buttonFor (w, closer));
-    EXPECT_TRUE (w.getSettingsScreen().getBounds().isEmpty());
-    EXPECT_FALSE (w.getSettingsButton().getToggleState());
-    EXPECT_EQ (w.getStatusBar().getLabel().getText(), version);
-}
-
-INSTANTIATE_TEST_SUITE_P (Buttons, SettingsToggleTest, ::testing::Combine (
-    ::testing::Values (Toggle::gear, Toggle::productLogo, Toggle::makerLogo),
-    ::testing::Values (Toggle::gear, Toggle::productLogo, Toggle::makerLogo)));
 
 TEST_F (MainWindowTest, closingFromTheSettingsScreenItselfRestoresTheVersionText)
 {
@@ -170,32 +129,6 @@ TEST_P (KnobModeAtOpenTest, openingTheWindowReadsTheKnobModeFromThePreferences)
 INSTANTIATE_TEST_SUITE_P (Stored, KnobModeAtOpenTest, ::testing::Values (
     KnobModeCase { nullptr, true }, KnobModeCase { "1", true }, KnobModeCase { "0", false },
     KnobModeCase { "no", false }, KnobModeCase { "yes", true }));
-
-TEST_F (MainWindowTest, theOptionRowsChangeTheKnobModeAndTheScale)
-{
-    TestEditor editor;
-    auto& screen = editor.window().getSettingsScreen();
-    click (editor.window().getSettingsButton());
-    pumpMessages (20);
-
-    auto& knobMode = screen.getKnobModeButton();
-    knobMode.mouseDown (mouseEventAt (knobMode, knobMode.getOptionRects()[1].getCentre()));
-    EXPECT_FALSE (editor.processor->rotaryKnobs);
-    EXPECT_EQ (PrefsOnDisk::read()->getStringAttribute ("knobRotation"), "0");
-
-    FileWriteCounter writes (PrefsOnDisk::file());
-    auto& scale = screen.getScaleButton();
-    scale.mouseDown (mouseEventAt (scale, scale.getOptionRects()[3].getCentre()));
-
-    ASSERT_TRUE (pumpUntil ([&] { return editor->getWidth() == 1054; }));
-    EXPECT_EQ (editor->getHeight(), 478);
-    pumpMessages (30);
-    EXPECT_EQ (writes.count(), 1);
-    EXPECT_EQ (PrefsOnDisk::read()->getStringAttribute ("scale"), "150");
-    EXPECT_EQ (PrefsOnDisk::read()->getStringAttribute ("knobRotation"), "0");
-    EXPECT_TRUE (scale.isOptionSelected (3));
-    EXPECT_TRUE (screen.isOpen());
-}
 
 TEST_F (MainWindowTest, reopeningTheWindowKeepsEightModulationRows)
 {

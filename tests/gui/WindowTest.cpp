@@ -53,20 +53,6 @@ TEST_F (WindowTest, commandPlusAndMinusStepTheWindowThroughEveryScaleWritingOnce
     EXPECT_EQ (window->getWidth(), 703);
 }
 
-TEST_F (WindowTest, quickPressesEndInOneWriteWithTheLastScale)
-{
-    EditorOnDesktop window;
-    pumpMessages (30);
-    FileWriteCounter writes (PrefsOnDisk::file());
-
-    window.press ('-');
-    window.press ('-');
-    EXPECT_TRUE (window.sizeBecomes (351, 159));
-    pumpMessages (50);
-    EXPECT_EQ (writes.count(), 1);
-    EXPECT_EQ (storedScale(), 50);
-}
-
 namespace
 {
     enum class Toggle { gear, productLogo, makerLogo };

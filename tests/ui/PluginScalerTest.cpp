@@ -85,39 +85,6 @@ TEST (PluginScaler, onlyTheCommandKeyAloneWithTheseKeysIsTaken)
     EXPECT_EQ (rig.scaler.getScale(), 100);
 }
 
-namespace
-{
-    struct StoredCase { const char* stored; int scale, width, height; float factor; };
-    class StoredScaleTest : public ::testing::TestWithParam<StoredCase> {};
-}
-
-TEST_P (StoredScaleTest, theStoredScaleIsLimitedToFiftyToTwoHundredAndSizesTheTarget)
-{
-    const auto c = GetParam();
-    ScalerRig rig (c.stored);
-
-    EXPECT_EQ (rig.scaler.getScale(), c.scale);
-    EXPECT_EQ (rig.outer.getWidth(), c.width);
-    EXPECT_EQ (rig.outer.getHeight(), c.height);
-    EXPECT_FLOAT_EQ (rig.inner.getTransform().mat00, c.factor);
-    EXPECT_FLOAT_EQ (rig.inner.getTransform().mat11, c.factor);
-    EXPECT_EQ (rig.inner.getBounds(), juce::Rectangle<int> (0, 0, 703, 319));
-}
-
-// Sizes are 703 × 319 times the factor, truncated.
-INSTANTIATE_TEST_SUITE_P (Stored, StoredScaleTest, ::testing::Values (
-    StoredCase { nullptr, 100, 703, 319, 1.0f },
-    StoredCase { "50", 50, 351, 159, 0.5f },
-    StoredCase { "75", 75, 527, 239, 0.75f },
-    StoredCase { "150", 150, 1054, 478, 1.5f },
-    StoredCase { "200", 200, 1406, 638, 2.0f },
-    StoredCase { "120", 120, 843, 382, 1.2f },
-    StoredCase { "abc", 100, 703, 319, 1.0f },    // no number: the default
-    StoredCase { "0", 50, 351, 159, 0.5f },
-    StoredCase { "30", 50, 351, 159, 0.5f },
-    StoredCase { "-20", 50, 351, 159, 0.5f },
-    StoredCase { "300", 200, 1406, 638, 2.0f }));
-
 TEST (PluginScaler, quickKeyPressesEndInOneWriteWithTheLastScale)
 {
     PrefsOnDisk::remove();

@@ -64,24 +64,6 @@ TEST (PreferenceButtonSpan, optionsAreEqualCellsDownTheColumnInsetByOneAndFive)
     EXPECT_EQ (scale.getTooltip(), "UI scaling percentage");
 }
 
-TEST (KnobRotationPreferenceButton, clickingAnOptionStoresItAndSetsTheKnobMode)
-{
-    KnobModeRig rig;
-    EXPECT_EQ (rig.button.getOptionRects()[1], (juce::Rectangle<float> (1.0f, 35.0f, 58.0f, 20.0f)));
-
-    rig.click (1);
-    EXPECT_FALSE (rig.rotary);
-    EXPECT_TRUE (rig.button.isOptionSelected (1));
-    EXPECT_FALSE (rig.button.isOptionSelected (0));
-    ASSERT_NE (PrefsOnDisk::read(), nullptr);
-    EXPECT_EQ (PrefsOnDisk::read()->getStringAttribute ("knobRotation"), "0");
-
-    rig.click (0);
-    EXPECT_TRUE (rig.rotary);
-    EXPECT_EQ (PrefsOnDisk::read()->getStringAttribute ("knobRotation"), "1");
-    EXPECT_EQ (rig.button.getTooltip(), "Knob rotation mouse movement type");
-}
-
 TEST (KnobRotationPreferenceButton, rightClicksAndControlClicksSelectNothing)
 {
     KnobModeRig rig;
