@@ -66,7 +66,14 @@ int PrefsFile::getPrefsInt (const juce::String& name, int fallback) const
 
 int PrefsFile::getPrefsScale() const
 {
-    return juce::jlimit (minimumScale, maximumScale, getPrefsInt ("scale", defaultScale));
+    if (! prefsElement.hasAttribute ("scale"))
+        return defaultScale;
+
+    // Read as a decimal integer (text that is no number reads as 0), limited to
+    // the scaler's range; long digit runs are cut before they could overflow.
+    const auto digits = prefsElement.getStringAttribute ("scale").trimStart()
+                            .initialSectionContainingOnly ("+-0123456789").substring (0, 12);
+    return (int) juce::jlimit<juce::int64> (minimumScale, maximumScale, digits.getLargeIntValue());
 }
 
 bool PrefsFile::getPrefsBool (const juce::String& name, bool fallback) const

@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P (Stored, EditorOpenTest, ::testing::Values (
     OpenCase { "150", 1054, 478, 1.5f },
     OpenCase { "75", 527, 239, 0.75f },
     OpenCase { "50", 351, 159, 0.5f },
-    OpenCase { "abc", 703, 319, 1.0f },
+    OpenCase { "abc", 351, 159, 0.5f },
     OpenCase { "0", 351, 159, 0.5f },
     OpenCase { "120", 843, 382, 1.2f },
     OpenCase { "300", 1406, 638, 2.0f }));

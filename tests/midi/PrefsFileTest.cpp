@@ -92,8 +92,8 @@ TEST_P (PrefsScaleTest, scaleIsReadClampedToFiftyToTwoHundred)
 
 INSTANTIATE_TEST_SUITE_P (Scales, PrefsScaleTest, ::testing::Values (
     ScaleCase { "150", 150 }, ScaleCase { "75", 75 }, ScaleCase { "30", 50 }, ScaleCase { "250", 200 },
-    ScaleCase { "-7", 50 }, ScaleCase { "99999999999999", 200 }, ScaleCase { "abc", 100 },
-    ScaleCase { "", 100 }, ScaleCase { "1e3", 100 }));
+    ScaleCase { "-7", 50 }, ScaleCase { "99999999999999", 200 }, ScaleCase { "abc", 50 },
+    ScaleCase { "", 50 }, ScaleCase { "1e3", 50 }, ScaleCase { " 120px", 120 }));
 
 TEST_F (PrefsFileTest, instancesChangeOnlyTheirOwnAttribute)
 {
