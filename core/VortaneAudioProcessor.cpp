@@ -101,7 +101,7 @@ double VortaneAudioProcessor::valueToHz (double v)
     constexpr double octaveSpan = 5.0;
 
     const juce::ScopedLock sl (getAudioLock());
-    if (synth.getNumVoices() == 0)
+    if (synth.getNumVoices() == 0 || std::isnan (v))
         return 0.0;
 
     const double x = juce::jlimit (-10.0, 10.0, (2.0 * v - 1.0) * octaveSpan);

@@ -1,9 +1,11 @@
 #include "params/QuilParam.h"
 
-QuilParam::QuilParam (const juce::String& name, const juce::String& label,
+#include <cmath>
+
+QuilParam::QuilParam (const juce::String& paramName, const juce::String& paramLabel,
                       const juce::String& id, double defaultRealValue)
-    : juce::AudioProcessorParameterWithID (juce::ParameterID (id.isNotEmpty() ? id : name, 1), name,
-                                           juce::AudioProcessorParameterWithIDAttributes().withLabel (label)),
+    : juce::AudioProcessorParameterWithID (juce::ParameterID (id.isNotEmpty() ? id : paramName, 1), paramName,
+                                           juce::AudioProcessorParameterWithIDAttributes().withLabel (paramLabel)),
       value (defaultRealValue),
       defaultValue (defaultRealValue)
 {
@@ -22,7 +24,15 @@ float QuilParam::toReal (float normalised) const noexcept
 }
 
 float QuilParam::getValue() const               { return toNormalised (getRealValue()); }
-void QuilParam::setValue (float n)              { value.store ((double) toReal (n), std::memory_order_relaxed); }
+
+// A NaN from a host or a broken preset would reach the filter as a NaN coefficient;
+// the parameter keeps its value instead.
+void QuilParam::setValue (float n)
+{
+    if (! std::isnan (n))
+        value.store ((double) toReal (n), std::memory_order_relaxed);
+}
+
 float QuilParam::getDefaultValue() const        { return toNormalised (defaultValue); }
 juce::String QuilParam::getLabel() const        { return label; }
 int QuilParam::getNumSteps() const              { return numSteps; }
@@ -41,14 +51,32 @@ juce::String QuilParam::getText (float n, int maximumLength) const
     return cutToLength (juce::String (toReal (n), decimalPlaces), maximumLength);
 }
 
+double QuilParam::valueForText (const juce::String& text) const
+{
+    return (text.getDoubleValue() - (double) rangeStartF) / (double) rangeLengthF;
+}
+
 float QuilParam::getValueForText (const juce::String& text) const
 {
-    return ((float) text.getDoubleValue() - rangeStartF) / rangeLengthF;
+    const double v = valueForText (text);
+
+    if (std::isnan (v))
+    {
+        const float current = getValue();
+        return std::isnan (current) ? getDefaultValue() : juce::jlimit (0.0f, 1.0f, current);
+    }
+
+    return (float) juce::jlimit (0.0, 1.0, v);
+}
+
+bool QuilParam::isOwnText (const juce::String& typed, const juce::String& ownText)
+{
+    return ownText.isNotEmpty() && typed.trim().equalsIgnoreCase (ownText);
 }
 
 void QuilParam::setRealValueNotifyingHost (float realValue)
 {
-    if ((float) getRealValue() == realValue)
+    if (std::isnan (realValue) || (float) getRealValue() == realValue)
         return;
 
     setValueNotifyingHost (toNormalised (realValue));
@@ -56,7 +84,7 @@ void QuilParam::setRealValueNotifyingHost (float realValue)
 
 void QuilParam::setRealValueAsGesture (float realValue)
 {
-    if ((float) getRealValue() == realValue)
+    if (std::isnan (realValue) || (float) getRealValue() == realValue)
         return;
 
     beginChangeGesture();

@@ -31,12 +31,17 @@ public:
     bool isDiscrete() const override;
     bool isBoolean() const override;
     juce::String getText (float normalised, int maximumLength) const override;
-    float getValueForText (const juce::String& text) const override;
+
+    /** The typed text as a normalised value, always finite and within 0..1: hosts
+        and the interface take it as it comes. A text that reads as NaN keeps the
+        current value; everything else is clamped. Subclasses read text in valueForText. */
+    float getValueForText (const juce::String& text) const final;
+
     bool isAutomatable() const override;
     bool isMetaParameter() const override;
 
     //==============================================================================
-    /** Sets the real value and notifies the host; nothing happens when unchanged. */
+    /** Sets the real value and notifies the host; nothing happens when unchanged or NaN. */
     virtual void setRealValueNotifyingHost (float realValue);
     /** The same inside a begin/end change gesture (used by controls and undo). */
     virtual void setRealValueAsGesture (float realValue);
@@ -67,6 +72,8 @@ public:
 
     void addListener (Listener* l);
     void removeListener (Listener* l);
+    using juce::AudioProcessorParameter::addListener;     // the host-side listeners stay reachable
+    using juce::AudioProcessorParameter::removeListener;
     /** Tells every own listener, last to first, under the listener lock. */
     void callLockListeners();
 
@@ -74,6 +81,14 @@ public:
     static juce::String cutToLength (const juce::String& text, int maximumLength);
 
 protected:
+    /** The class's own reading of a typed text, before getValueForText makes it safe:
+        may be out of range or non-finite. Here: the number less the range start,
+        over the range length (text without a number reads as 0). */
+    virtual double valueForText (const juce::String& text) const;
+
+    /** True when a typed text is one of the parameter's own texts (trimmed, any case). */
+    static bool isOwnText (const juce::String& typed, const juce::String& ownText);
+
     std::atomic<double> value;
     double defaultValue;
     double rangeStart = 0.0, rangeEnd = 1.0, rangeLength = 1.0;
