@@ -331,6 +331,44 @@ TEST_F (BankLoading, destroyingTheLoadingInstanceMidWayLosesNoBankAndNeverHangs)
     }
 }
 
+TEST_F (BankLoading, readersOnOtherThreadsSeeThePlaceholderOrTheWholeListNeverAPart)
+{
+    constexpr int numBanks = 300;
+    juce::StringArray banks;
+    for (int i = 0; i < numBanks; ++i)
+        banks.add (bankXml ("U" + juce::String (i), 4));
+    writeBankFile (collectionXml (banks));
+
+    TestProcessor processor;
+    std::atomic<bool> done { false };
+    std::atomic<int> reads { 0 }, partial { 0 };
+    std::vector<std::thread> readers;
+
+    for (int t = 0; t < 3; ++t)
+        readers.emplace_back ([&]
+        {
+            while (! done)
+            {
+                const int count = processor->copyBankList()->getNumChildElements();
+                if (count != 1 && count != numBanks + 1)
+                    ++partial;
+                if (processor->findCurrentPreset() == nullptr)
+                    ++partial;
+                ++reads;
+            }
+        });
+
+    const bool idle = MessageLoop::waitForIdle (*processor);
+    done = true;
+    for (auto& r : readers)
+        r.join();
+
+    ASSERT_TRUE (idle);
+    EXPECT_EQ (partial.load(), 0);
+    EXPECT_GT (reads.load(), 0);
+    EXPECT_EQ (processor->copyBankList()->getNumChildElements(), numBanks + 1);
+}
+
 TEST_F (BankLoading, concurrentSavesFromSeveralInstancesNeverLoseABank)
 {
     TestProcessor a, b;
