@@ -155,17 +155,6 @@ TEST (PresetManager, currentPresetInfoMovesAnOldCategoryIntoBankAndTellsListener
     manager.removePresetListener (&probe);
 }
 
-TEST (PresetManager, newInstanceTakesTheSamplePresetAsCurrent)
-{
-    RecordingPresetManager manager;
-
-    EXPECT_EQ (manager.getCurrentName(), "Goldilocks");
-    EXPECT_EQ (manager.getCurrentBank(), "Small");
-    EXPECT_EQ (manager.getCurrentUuid(), "bc0f685a21f1447fa4e8f1e45e2e8735");
-    EXPECT_TRUE (manager.isLoadingBankList());
-    EXPECT_TRUE (manager.isTimerRunning());
-}
-
 TEST (PresetManager, findCurrentPresetFallsBackToTheFirstPresetAndNeverToNull)
 {
     RecordingPresetManager manager;

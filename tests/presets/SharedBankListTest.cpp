@@ -147,21 +147,6 @@ TEST (SharedBankList, publishWithoutFactoryBankKeepsThePlaceholderFirst)
     EXPECT_EQ (list->getIntAttribute ("userBankIndex", -1), 1);
 }
 
-TEST (SharedBankList, publishAddsTheDefaultUserBankWhenThereIsNone)
-{
-    SharedBankList shared;
-    shared.modify ([] (juce::XmlElement& list) { list.addChildElement (std::make_unique<juce::XmlElement> ("Small").release()); });
-
-    const auto last = shared.publish (banksOf ({ makeBank ("Init").release() }),
-                                      banksOf ({ makeBank ("Bad", 1, "Other").release() }));
-
-    const auto list = listOf (shared);
-    EXPECT_EQ (bankNames (*list), juce::StringArray ("Init", "myPresets"));
-    EXPECT_EQ (list->getIntAttribute ("userBankIndex", -1), 1);
-    EXPECT_EQ (list->getFirstChildElement()->getNumChildElements(), 1) << "an empty placeholder adds no preset";
-    EXPECT_EQ (last.index, -1);
-}
-
 TEST (SharedBankList, banksAddedBeforePublishingFollowTheUserBanks)
 {
     SharedBankList shared;
@@ -174,21 +159,6 @@ TEST (SharedBankList, banksAddedBeforePublishingFollowTheUserBanks)
     shared.publish (banksOf ({ makeBank ("Init").release() }), banksOf ({ makeBank ("Live").release() }));
 
     EXPECT_EQ (bankNames (*listOf (shared)), juce::StringArray ("Init", "Live", "Live 1"));
-}
-
-TEST (SharedBankList, loadingIsClaimedOnceAndReleasedWhenAbandoned)
-{
-    SharedBankList shared;
-
-    EXPECT_TRUE (shared.claimLoading());
-    EXPECT_FALSE (shared.claimLoading());
-    shared.abandonLoading();
-    EXPECT_TRUE (shared.claimLoading());
-
-    shared.publish ({}, {});
-    shared.abandonLoading();
-    EXPECT_TRUE (shared.isLoaded());
-    EXPECT_FALSE (shared.claimLoading());
 }
 
 //==============================================================================
