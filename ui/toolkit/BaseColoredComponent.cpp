@@ -1,0 +1,4 @@
+#include "ui/toolkit/BaseColoredComponent.h"
+
+BaseColoredComponent::BaseColoredComponent() = default;
+BaseColoredComponent::~BaseColoredComponent() = default;

@@ -1,0 +1,16 @@
+#include "ui/toolkit/TimerComponent.h"
+
+TimerComponent::TimerComponent (int rateHz) : rate (rateHz) {}
+
+TimerComponent::~TimerComponent()
+{
+    stopTimer();
+}
+
+void TimerComponent::visibilityChanged()
+{
+    if (isVisible())
+        startTimerHz (rate);
+    else
+        stopTimer();
+}
