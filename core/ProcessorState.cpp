@@ -1,38 +1,132 @@
 #include "core/VortaneAudioProcessor.h"
+#include "core/ParameterList.h"
+#include "core/StateBlock.h"
+#include "core/StateNumbers.h"
 #include "params/QuilParam.h"
+
+namespace
+{
+    const juce::Identifier nameAttribute ("name");
+    const juce::Identifier bankAttribute ("bank");
+    const juce::Identifier categoryAttribute ("category");
+    const juce::Identifier uuidAttribute ("uuid");
+    const juce::Identifier parametersAttribute ("Parameters");
+    const juce::Identifier locksAttribute ("Locks");
+
+    constexpr int versionCode = 0x010101;
+
+    juce::String controllerAttribute (int controllerNumber)
+    {
+        return "CC" + juce::String (controllerNumber);
+    }
+}
 
 std::unique_ptr<juce::XmlElement> VortaneAudioProcessor::createStateXml (bool withHostState)
 {
     auto xml = std::make_unique<juce::XmlElement> (PresetManager::presetTag);
-    xml->setAttribute ("name", getCurrentName());
-    xml->setAttribute ("bank", getCurrentBank());
+    xml->setAttribute (nameAttribute, getCurrentName());
+    xml->setAttribute (bankAttribute, getCurrentBank());
     xml->setAttribute ("device", "Vortane");
-    xml->setAttribute ("version", juce::String (0x010101));
-    xml->setAttribute ("uuid", withHostState ? getCurrentUuid() : juce::Uuid().toDashedString());
+    xml->setAttribute ("version", juce::String (versionCode));
+    xml->setAttribute (uuidAttribute, withHostState ? getCurrentUuid() : juce::Uuid().toDashedString());
 
-    juce::String list;
+    juce::String values, locks;
     for (auto* p : getParameters())
         if (auto* withId = dynamic_cast<juce::AudioProcessorParameterWithID*> (p))
-            list << withId->paramID << ":" << juce::String (p->getValue()) << ",";
+        {
+            ParameterList::append (values, withId->paramID, juce::String (p->getValue()));
 
-    xml->setAttribute ("Parameters", list);
+            if (auto* qp = dynamic_cast<QuilParam*> (p))
+                ParameterList::append (locks, withId->paramID, qp->isLocked() ? "1" : "0");
+        }
+
+    xml->setAttribute (parametersAttribute, values);
+
+    if (withHostState)
+    {
+        // The lock flags travel with the host's project, in the form the reader takes.
+        xml->setAttribute (locksAttribute, locks);
+
+        for (int n = MidiCCListener::numControllers; --n >= 0;)
+        {
+            const int index = ccMap[n].load();
+            if (index >= 0)
+                xml->setAttribute (controllerAttribute (n), index);
+        }
+    }
+
     return xml;
 }
 
-void VortaneAudioProcessor::restoreStateFromXml (const juce::XmlElement* preset, bool)
+void VortaneAudioProcessor::restoreStateFromXml (const juce::XmlElement* preset, bool hostState)
 {
     if (preset == nullptr || ! preset->hasTagName (PresetManager::presetTag))
         return;
+
+    const auto& parameters = getParameters();
+
+    if (hostState)
+    {
+        const ParameterList locks (preset->getStringAttribute (locksAttribute));
+
+        if (! locks.isEmpty())
+            for (auto* p : parameters)
+                if (auto* qp = dynamic_cast<QuilParam*> (p))
+                {
+                    const int item = locks.indexOf (qp->paramID);
+                    if (item >= 0)
+                        qp->setLocked (StateNumbers::readLockFlag (locks.values[item]));
+                    else
+                        qp->callLockListeners();
+                }
+    }
+
+    const ParameterList values (preset->getStringAttribute (parametersAttribute));
+
+    if (! values.isEmpty())
+        for (auto* p : parameters)
+            if (auto* qp = dynamic_cast<QuilParam*> (p))
+            {
+                if (qp->isLocked() && ! hostState)
+                    continue;
+
+                const float fallback = qp->getDefaultValue();
+                const int item = values.indexOf (qp->paramID);
+                qp->setValue (item >= 0 ? StateNumbers::readNormalised (values.values[item], fallback) : fallback);
+            }
+
+    if (hostState)
+    {
+        // A "CC" value that is not a parameter index leaves its controller unmapped.
+        for (int n = MidiCCListener::numControllers; --n >= 0;)
+            ccMap[n].store (StateNumbers::readIndex (preset->getStringAttribute (controllerAttribute (n)),
+                                                     parameters.size()));
+
+        notifyListeners (learningIndex.load());
+    }
+
+    // The preset manager may rewrite the old "category" into "bank": hand it a
+    // small copy rather than the caller's element.
+    juce::XmlElement info (preset->getTagName());
+    for (const auto& id : { nameAttribute, bankAttribute, categoryAttribute, uuidAttribute })
+        if (preset->hasAttribute (id.toString()))
+            info.setAttribute (id, preset->getStringAttribute (id));
+    setCurrentPresetInfo (info);
+
+    if (hostState)
+        paramUndo.clearUndoHistory();
+
+    updateHostDisplay();
 }
 
 void VortaneAudioProcessor::getStateInformation (juce::MemoryBlock& destData)
 {
     if (auto xml = createStateXml (true))
-        copyXmlToBinary (*xml, destData);
+        StateBlock::write (*xml, destData);
 }
 
 void VortaneAudioProcessor::setStateInformation (const void* blob, int sizeInBytes)
 {
-    auto xml = getXmlFromBinary (blob, sizeInBytes);
+    auto xml = StateBlock::read (blob, sizeInBytes);
     restoreStateFromXml (xml.get(), true);
 }

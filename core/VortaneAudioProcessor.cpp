@@ -30,7 +30,7 @@ VortaneAudioProcessor::VortaneAudioProcessor()
     if (auto first = copyFirstPreset())
         restoreStateFromXml (first.get(), true);
 
-    undoManager.clearUndoHistory();
+    paramUndo.clearUndoHistory();
 }
 
 VortaneAudioProcessor::~VortaneAudioProcessor()
@@ -64,6 +64,11 @@ bool VortaneAudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) 
 
 void VortaneAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBlock)
 {
+    // A rate that is not positive would make every rate-dependent coefficient
+    // meaningless: keep the last good set-up instead.
+    if (! (sampleRate > 0.0) || ! std::isfinite (sampleRate))
+        return;
+
     setLatencySamples (0);
 
     data.sampleRate.store (sampleRate);
@@ -135,7 +140,8 @@ void VortaneAudioProcessor::ccMappedValueChanged (int parameterIndex, float valu
 
 void VortaneAudioProcessor::presetSelectRequested (int presetNumber, int bank)
 {
-    loadPresetAsync (presetNumber, bank);
+    // Called on the audio thread: loading is the message thread's business.
+    presetRequests.push (presetNumber, bank);
 }
 
 void VortaneAudioProcessor::resetVoices()

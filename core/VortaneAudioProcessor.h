@@ -2,6 +2,7 @@
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
+#include "core/PresetRequestQueue.h"
 #include "core/ProcessorData.h"
 #include "dsp/FilterSynth.h"
 #include "midi/MidiCCListener.h"
@@ -73,6 +74,9 @@ public:
     juce::UndoManager undoManager;
     QuilParamUndo paramUndo { &undoManager };
     FilterSynth synth { this };
+
+    /** Controller 119's requests, carried from the audio thread to the preset manager. */
+    PresetRequestQueue presetRequests { [this] (int presetNumber, int bank) { loadPresetAsync (presetNumber, bank); } };
 
 private:
     void createParameters();

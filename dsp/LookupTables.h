@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dsp/Double2.h"
+
 #include <array>
 #include <cstddef>
 
@@ -16,6 +18,19 @@ struct LookupTable
         const int i = (int) p;
         const int j = i == size - 1 ? i : i + 1;
         return data[(std::size_t) i] + (data[(std::size_t) j] - data[(std::size_t) i]) * (p - (double) i);
+    }
+
+    /** The same rule on both lanes. */
+    Double2 lookup (Double2 x) const noexcept
+    {
+        const Double2 p = (x + Double2 (offset)) * Double2 (scale);
+        int iL, iR;
+        p.truncate (iL, iR);
+        const int jL = iL == size - 1 ? iL : iL + 1;
+        const int jR = iR == size - 1 ? iR : iR + 1;
+        const Double2 lower (data[(std::size_t) iL], data[(std::size_t) iR]);
+        const Double2 upper (data[(std::size_t) jL], data[(std::size_t) jR]);
+        return lower + (upper - lower) * (p - Double2::truncated (p));
     }
 
     std::array<double, size> data {};

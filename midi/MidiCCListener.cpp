@@ -10,20 +10,56 @@ MidiCCListener::~MidiCCListener() = default;
 
 void MidiCCListener::addCCListener (Listener* l)
 {
-    const juce::ScopedLock sl (listenerLock);
-    listeners.addIfNotAlreadyThere (l);
+    listeners.add (l);
 }
 
 void MidiCCListener::removeCCListener (Listener* l)
 {
-    const juce::ScopedLock sl (listenerLock);
-    listeners.removeAllInstancesOf (l);
+    listeners.remove (l);
 }
 
 void MidiCCListener::notifyListeners (int index)
 {
-    const juce::ScopedLock sl (listenerLock);
-    for (auto* l : listeners)
-        if (l != nullptr)
-            l->midiMappingChanged (index);
+    listeners.call ([index] (Listener& l) { l.midiMappingChanged (index); });
+}
+
+bool MidiCCListener::isLearnable (int controllerNumber) noexcept
+{
+    return controllerNumber >= 1 && controllerNumber <= 117 && controllerNumber != 64;
+}
+
+int MidiCCListener::getMappedParameter (int controllerNumber) const noexcept
+{
+    if (controllerNumber < 0 || controllerNumber >= numControllers)
+        return -1;
+
+    return ccMap[controllerNumber].load();
+}
+
+void MidiCCListener::assignController (int controllerNumber, int parameterIndex)
+{
+    if (controllerNumber < 0 || controllerNumber >= numControllers)
+        return;
+
+    for (auto& entry : ccMap)
+    {
+        int expected = parameterIndex;
+        entry.compare_exchange_strong (expected, -1);
+    }
+
+    ccMap[controllerNumber].store (parameterIndex);
+}
+
+int MidiCCListener::learnController (int controllerNumber)
+{
+    if (! isLearnable (controllerNumber))
+        return -1;
+
+    int index = learningIndex.load();
+    if (index < 0 || ! learningIndex.compare_exchange_strong (index, -1))
+        return -1;
+
+    assignController (controllerNumber, index);
+    notifyListeners (index);
+    return index;
 }

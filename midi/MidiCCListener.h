@@ -3,6 +3,8 @@
 #include <juce_core/juce_core.h>
 #include <atomic>
 
+#include "midi/RealtimeListenerList.h"
+
 /** Which MIDI controller moves which parameter, the state of MIDI learning and the
     actions that incoming controllers trigger. Every field is a 32-bit atomic: the
     audio thread (learning by MIDI) and the message thread (learn buttons, state
@@ -27,18 +29,36 @@ public:
     virtual void presetSelectRequested (int presetNumber, int bank) = 0;
     virtual void resetVoices() {}
 
+    /** Message thread. A listener added twice is kept once. */
     void addCCListener (Listener* l);
+    /** Message thread. Once this returns, the listener is not called again. */
     void removeCCListener (Listener* l);
-    /** Calls midiMappingChanged on every listener, first to last. */
+    /** Any thread, the audio thread included: midiMappingChanged on every
+        listener, first to last, without locks or allocation. */
     void notifyListeners (int index);
+    int getNumCCListeners() const { return listeners.size(); }
+
+    /** Audio thread: when learning is armed, claims it (one compare-and-exchange,
+        so a learn button changing it meanwhile wins or loses as a whole) and binds
+        the controller to the parameter being learnt. Returns the learnt index or -1. */
+    int learnController (int controllerNumber);
+
+    /** Binds a controller to a parameter, first unbinding every other controller
+        of that parameter (a parameter has at most one controller). */
+    void assignController (int controllerNumber, int parameterIndex);
+
+    /** The parameter a controller moves, or -1 (also for numbers outside 0..127). */
+    int getMappedParameter (int controllerNumber) const noexcept;
+
+    /** Controllers 1..117 except 64 (the sustain pedal) can be learnt. */
+    static bool isLearnable (int controllerNumber) noexcept;
 
     std::atomic<int> ccMap[numControllers];
     std::atomic<int> learningIndex { -1 };
     std::atomic<int> storedBank { 0 };
 
 private:
-    juce::CriticalSection listenerLock;
-    juce::Array<Listener*> listeners;
+    RealtimeListenerList<Listener> listeners;
 
     JUCE_DECLARE_NON_COPYABLE (MidiCCListener)
 };

@@ -1,4 +1,7 @@
 #include "midi/PrefsFile.h"
+#include "core/SafeXml.h"
+#include "core/StateNumbers.h"
+
 
 PrefsFile::PrefsFile (const juce::String& productName)
     : prefsName (productName.removeCharacters (" ")),
@@ -12,6 +15,15 @@ PrefsFile::PrefsFile (const juce::String& productName)
 
 PrefsFile::~PrefsFile() = default;
 
+std::unique_ptr<juce::XmlElement> PrefsFile::readFile() const
+{
+    SafeXml::Limits limits;
+    limits.maxBytes = (std::size_t) maximumFileSize;
+    limits.maxDepth = 16;
+    limits.maxElements = 1000;
+    return SafeXml::parseFile (prefsFile, limits);
+}
+
 void PrefsFile::loadPrefs()
 {
     if (! prefsFile.existsAsFile())
@@ -21,7 +33,7 @@ void PrefsFile::loadPrefs()
         return;
     }
 
-    if (auto parsed = juce::parseXML (prefsFile))
+    if (auto parsed = readFile())
     {
         prefsElement = *parsed;
         prefsLoaded (&prefsElement);
@@ -31,8 +43,33 @@ void PrefsFile::loadPrefs()
 void PrefsFile::writePrefsAttribute (const juce::String& name, int value)
 {
     prefsElement.setAttribute (name, value);
+
+    // Another instance may have written since this one read the file: change
+    // only this attribute in what the file holds now.
+    auto document = readFile();
+    if (document == nullptr)
+        document = std::make_unique<juce::XmlElement> (prefsElement);
+    else
+        document->setAttribute (name, value);
+
     juce::XmlElement::TextFormat format;
     format.lineWrapLength = 60;
     format.newLineChars = "\r\n";
-    prefsElement.writeTo (prefsFile, format);
+    document->writeTo (prefsFile, format);
+}
+
+int PrefsFile::getPrefsInt (const juce::String& name, int fallback) const
+{
+    int v = fallback;
+    return StateNumbers::readWholeInt (prefsElement.getStringAttribute (name), v) ? v : fallback;
+}
+
+int PrefsFile::getPrefsScale() const
+{
+    return juce::jlimit (minimumScale, maximumScale, getPrefsInt ("scale", defaultScale));
+}
+
+bool PrefsFile::getPrefsBool (const juce::String& name, bool fallback) const
+{
+    return prefsElement.getBoolAttribute (name, fallback);
 }

@@ -10,3 +10,8 @@ source "$here/scripts/ccache-env.sh"
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure
+
+# Untrusted input (host state, preset elements, controllers, preferences) again
+# under AddressSanitizer and UndefinedBehaviorSanitizer, in a separate build.
+bash "$here/scripts/sanitize.sh" address,undefined \
+    '*StateBlock*:*InvalidBlock*:*StateFuzz*:*StateNumbers*:*NormalisedValue*:*ParameterList*:*SafeXml*:*RestorePath*:*ProcessorState*:*MidiControllers*:*LearnableController*:*ControllerMap*:*Prefs*:*Undo*'

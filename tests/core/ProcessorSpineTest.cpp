@@ -119,6 +119,7 @@ TEST (ProcessorSpine, prepareResetsLatencyAndStoresRate)
 
 TEST (ProcessorSpine, processBlockRefreshesChannelCountsWithoutAllocating)
 {
+    VORTANE_SKIP_WITHOUT_ALLOCATION_COUNTER();
     TestProcessor p (1, 1, 2);
     auto buffer = p.makeBuffer (256);
     juce::MidiBuffer midi;

@@ -8,7 +8,11 @@ namespace
 {
     thread_local std::size_t allocations = 0;
     thread_local int activeCounters = 0;
+}
 
+#if ! VORTANE_NO_ALLOC_COUNTER
+namespace
+{
     void* allocate (std::size_t size)
     {
         if (activeCounters > 0)
@@ -34,9 +38,13 @@ namespace
     }
 }
 
+#endif
+
 AllocationCounter::AllocationCounter() : startCount (allocations) { ++activeCounters; }
 AllocationCounter::~AllocationCounter() { --activeCounters; }
 std::size_t AllocationCounter::count() const { return allocations - startCount; }
+
+#if ! VORTANE_NO_ALLOC_COUNTER
 
 void* operator new (std::size_t size)                                    { return allocate (size); }
 void* operator new[] (std::size_t size)                                  { return allocate (size); }
@@ -52,3 +60,4 @@ void operator delete (void* p, std::align_val_t) noexcept                { std::
 void operator delete[] (void* p, std::align_val_t) noexcept              { std::free (p); }
 void operator delete (void* p, std::size_t, std::align_val_t) noexcept   { std::free (p); }
 void operator delete[] (void* p, std::size_t, std::align_val_t) noexcept { std::free (p); }
+#endif

@@ -1,0 +1,210 @@
+#include "support/StateSnapshot.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+    enum Index { power = 0, in = 1, cutoff = 2, resonance = 3 };
+
+    struct LockCounter : QuilParam::Listener
+    {
+        void parameterLockChanged (QuilParam*) override { ++calls; }
+        int calls = 0;
+    };
+
+    struct MappingCounter : MidiCCListener::Listener
+    {
+        void midiMappingChanged (int index) override { indices.push_back (index); }
+        std::vector<int> indices;
+    };
+
+    std::unique_ptr<juce::XmlElement> presetWith (const juce::String& parameters)
+    {
+        auto xml = std::make_unique<juce::XmlElement> ("Quillmere_Preset");
+        xml->setAttribute ("name", "Loaded");
+        xml->setAttribute ("bank", "Factory");
+        xml->setAttribute ("uuid", "6f1c8a9e-0000-4000-8000-000000000001");
+        if (parameters.isNotEmpty())
+            xml->setAttribute ("Parameters", parameters);
+        return xml;
+    }
+
+    QuilParam& param (VortaneAudioProcessor& p, int index) { return *dynamic_cast<QuilParam*> (p.getParameters()[index]); }
+
+    /** A real gesture, as a control makes it, so that the undo history has a step. */
+    void gesture (VortaneAudioProcessor& p, int index, float normalised)
+    {
+        auto& prm = param (p, index);
+        prm.beginChangeGesture();
+        prm.setValueNotifyingHost (normalised);
+        prm.endChangeGesture();
+    }
+
+    class RestorePathTest : public ::testing::TestWithParam<bool> {};
+}
+
+TEST_P (RestorePathTest, missingParametersTakeTheirDefaultsAndEmptyListsChangeNothing)
+{
+    const bool hostState = GetParam();
+    VortaneAudioProcessor p;
+    param (p, power).setLocked (false);
+
+    for (auto* prm : p.getParameters())
+        prm->setValue (0.1f);
+    const auto before = StateSnapshot::of (p);
+
+    p.restoreStateFromXml (presetWith ({}).get(), hostState);
+    EXPECT_TRUE (StateSnapshot::of (p) == before) << "no Parameters attribute";
+
+    p.restoreStateFromXml (presetWith ("no items here").get(), hostState);
+    EXPECT_TRUE (StateSnapshot::of (p) == before) << "list without items";
+
+    p.restoreStateFromXml (presetWith ("Cutoff:0.25,Unknown:0.5,Cutoff:0.75,Resonance:0.5").get(), hostState);
+    EXPECT_FLOAT_EQ (param (p, cutoff).getValue(), 0.25f);   // the first item counts
+    EXPECT_FLOAT_EQ (param (p, resonance).getValue(), 0.5f);  // last item without comma
+
+    for (int i : { power, in })
+        EXPECT_FLOAT_EQ (param (p, i).getValue(), param (p, i).getDefaultValue()) << i;
+
+    EXPECT_EQ (p.getCurrentName(), "Loaded");
+    EXPECT_EQ (p.getCurrentBank(), "Factory");
+    EXPECT_EQ (p.getCurrentUuid(), "6f1c8a9e-0000-4000-8000-000000000001");
+}
+
+TEST_P (RestorePathTest, badValuesBecomeDefaultsOrAreClamped)
+{
+    const bool hostState = GetParam();
+    VortaneAudioProcessor p;
+
+    p.restoreStateFromXml (presetWith ("In:nan,Cutoff:1e999,Resonance:-inf,Type:7,Drive:-0.5,Out:junk,").get(), hostState);
+
+    EXPECT_FLOAT_EQ (param (p, in).getValue(), param (p, in).getDefaultValue());
+    EXPECT_FLOAT_EQ (param (p, cutoff).getValue(), param (p, cutoff).getDefaultValue());
+    EXPECT_FLOAT_EQ (param (p, resonance).getValue(), param (p, resonance).getDefaultValue());
+    EXPECT_FLOAT_EQ (p.getParameters()[4]->getValue(), 1.0f);
+    EXPECT_FLOAT_EQ (p.getParameters()[5]->getValue(), 0.0f);
+    EXPECT_FLOAT_EQ (p.getParameters()[7]->getValue(), 0.0f);   // unreadable text reads as 0
+}
+
+TEST_P (RestorePathTest, onlyTheHostPathSetsLockedParametersLocksAndControllers)
+{
+    const bool hostState = GetParam();
+    VortaneAudioProcessor p;
+    ASSERT_TRUE (param (p, power).isLocked());
+    p.ccMap[9] = 4;
+
+    LockCounter lockListener;
+    param (p, in).addListener (&lockListener);
+    MappingCounter mappings;
+    p.addCCListener (&mappings);
+    p.learningIndex = 6;
+
+    auto xml = presetWith (".Power Btn    :0,Cutoff:0.4,");
+    xml->setAttribute ("Locks", "Cutoff:1,");
+    xml->setAttribute ("CC7", "3");
+    p.restoreStateFromXml (xml.get(), hostState);
+
+    EXPECT_FLOAT_EQ (param (p, power).getValue(), hostState ? 0.0f : 1.0f);
+    EXPECT_TRUE (param (p, power).isLocked());                   // not listed: stays as it was
+    EXPECT_EQ (param (p, cutoff).isLocked(), hostState);
+    EXPECT_EQ (lockListener.calls, hostState ? 1 : 0);           // told although unchanged
+    EXPECT_EQ (p.ccMap[7].load(), hostState ? 3 : -1);
+    EXPECT_EQ (p.ccMap[9].load(), hostState ? -1 : 4);
+    EXPECT_EQ (p.learningIndex.load(), 6);
+    EXPECT_EQ (mappings.indices, hostState ? std::vector<int> { 6 } : std::vector<int> {});
+
+    xml->setAttribute ("Locks", "Cutoff:0,");
+    p.restoreStateFromXml (xml.get(), hostState);
+    EXPECT_FALSE (param (p, cutoff).isLocked());
+
+    p.removeCCListener (&mappings);
+    param (p, in).removeListener (&lockListener);
+}
+
+TEST_P (RestorePathTest, onlyTheHostPathClearsTheUndoHistory)
+{
+    const bool hostState = GetParam();
+    VortaneAudioProcessor p;
+
+    gesture (p, cutoff, 0.9f);
+    ASSERT_TRUE (p.undoManager.canUndo());
+
+    p.restoreStateFromXml (presetWith ("Cutoff:0.1,").get(), hostState);
+    EXPECT_EQ (p.undoManager.canUndo(), ! hostState);
+
+    if (! hostState)
+    {
+        // The load itself adds no step: undo goes back past it to the gesture's start.
+        p.undoManager.undo();
+        EXPECT_FLOAT_EQ (param (p, cutoff).getValue(), param (p, cutoff).getDefaultValue());
+    }
+}
+
+TEST_P (RestorePathTest, tellsTheHostOnceAndIgnoresOtherTags)
+{
+    const bool hostState = GetParam();
+    VortaneAudioProcessor p;
+    HostDisplayCounter host (p);
+
+    juce::XmlElement other ("Other_Preset");
+    other.setAttribute ("Parameters", "Cutoff:0.9,");
+    p.restoreStateFromXml (&other, hostState);
+    p.restoreStateFromXml (nullptr, hostState);
+    EXPECT_EQ (host.changes, 0);
+    EXPECT_FLOAT_EQ (param (p, cutoff).getValue(), param (p, cutoff).getDefaultValue());
+
+    p.restoreStateFromXml (presetWith ("Cutoff:0.9,").get(), hostState);
+    EXPECT_EQ (host.changes, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P (Paths, RestorePathTest, ::testing::Values (false, true),
+                          [] (const auto& testInfo) { return testInfo.param ? "hostState" : "bankPreset"; });
+
+TEST (ProcessorState, hostStateCarriesTheCurrentPresetIdAndPresetsAFreshOne)
+{
+    VortaneAudioProcessor p;
+    p.restoreStateFromXml (presetWith ("Cutoff:0.4,").get(), false);
+    p.ccMap[5] = 1;
+
+    const auto host = p.createStateXml (true);
+    EXPECT_EQ (host->getStringAttribute ("uuid"), "6f1c8a9e-0000-4000-8000-000000000001");
+    EXPECT_EQ (host->getStringAttribute ("CC5"), "1");
+    EXPECT_TRUE (host->hasAttribute ("Locks"));
+
+    const auto preset = p.createStateXml (false);
+    const auto uuid = preset->getStringAttribute ("uuid");
+    EXPECT_NE (uuid, host->getStringAttribute ("uuid"));
+    EXPECT_EQ (uuid.length(), 36);
+    EXPECT_TRUE (uuid.containsOnly ("0123456789abcdef-"));
+    EXPECT_FALSE (preset->hasAttribute ("CC5"));
+    EXPECT_FALSE (preset->hasAttribute ("Locks"));
+    EXPECT_EQ (preset->getStringAttribute ("Parameters"), host->getStringAttribute ("Parameters"));
+}
+
+TEST (ProcessorState, controllerAttributesThatAreNoParameterIndexLeaveTheControllerUnmapped)
+{
+    VortaneAudioProcessor p;
+    const int numParams = p.getParameters().size();
+
+    auto xml = presetWith ({});
+    const std::pair<int, const char*> entries[] = {
+        { 1, "0" }, { 2, "43" }, { 3, "44" }, { 4, "-1" }, { 5, "-7" }, { 6, "abc" },
+        { 7, "12abc" }, { 8, "" }, { 9, "99999999999999999999" }, { 10, " 5 " }
+    };
+    for (auto [n, text] : entries)
+        xml->setAttribute ("CC" + juce::String (n), text);
+    xml->setAttribute ("CC128", "1");
+    xml->setAttribute ("CC007", "1");
+
+    for (auto& entry : p.ccMap)
+        entry = 2;
+
+    p.restoreStateFromXml (xml.get(), true);
+
+    ASSERT_EQ (numParams, 44);
+    const std::vector<int> expected { -1, 0, 43, -1, -1, -1, -1, -1, -1, -1, 5 };
+    for (int n = 0; n <= 10; ++n)
+        EXPECT_EQ (p.ccMap[n].load(), expected[(size_t) n]) << n;
+    for (int n = 11; n < MidiCCListener::numControllers; ++n)
+        EXPECT_EQ (p.ccMap[n].load(), -1) << n;
+}
