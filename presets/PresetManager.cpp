@@ -1,4 +1,5 @@
 #include "presets/PresetManager.h"
+#include "core/ParameterList.h"
 #include "presets/LoadPresetListJob.h"
 #include "presets/PresetIds.h"
 #include "presets/PresetLoadJob.h"
@@ -206,30 +207,7 @@ void PresetManager::setSelectedBank (const SharedBankList::Added& added)
 //==============================================================================
 int PresetManager::splitPairs (juce::StringArray& ids, juce::StringArray& values, const juce::String& text)
 {
-    ids.clear();
-    values.clear();
-
-    int itemStart = 0;
-    int colon = text.indexOfChar (':');
-
-    while (colon >= 0)
-    {
-        ids.add (text.substring (itemStart, colon));
-
-        const int comma = text.indexOfChar (colon + 1, ',');
-        if (comma < 0)
-        {
-            // The last item may lack its comma: its value runs to the end.
-            values.add (text.substring (colon + 1));
-            break;
-        }
-
-        values.add (text.substring (colon + 1, comma));
-        itemStart = comma + 1;
-        colon = text.indexOfChar (itemStart, ':');
-    }
-
-    return ids.size();
+    return ParameterList::split (text, ids, values);
 }
 
 //==============================================================================

@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P (Cases, UnreadableFactoryBank, ::testing::Values (
         whole.setSize (whole.getSize() / 2);
         return whole; }() },
     BadFactoryData { "compressed, nested too deep", gzipOf (nested (100000)) }),
-    [] (const auto& info) { return juce::String (info.param.label).replaceCharacter (' ', '_').replaceCharacter (',', '_').toStdString(); });
+    [] (const auto& testCase) { return juce::String (testCase.param.label).replaceCharacter (' ', '_').replaceCharacter (',', '_').toStdString(); });
 
 TEST (BankFile, factoryDocumentKeepsOnlyBanksOfThisProduct)
 {

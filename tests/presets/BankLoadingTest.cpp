@@ -57,9 +57,15 @@ namespace
     {
         int index = 0;
         for (auto* bank : list.getChildIterator())
-            if (index++ >= from)
-                for (auto* preset : bank->getChildIterator())
-                    EXPECT_EQ (preset->getStringAttribute ("bank"), bank->getStringAttribute ("bank"));
+        {
+            if (index++ < from)
+                continue;
+
+            for (auto* preset : bank->getChildIterator())
+            {
+                EXPECT_EQ (preset->getStringAttribute ("bank"), bank->getStringAttribute ("bank"));
+            }
+        }
     }
 
     /** The part every loaded list shares: the factory "Init" bank first, led by the
@@ -198,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P (Files, UserBankFileLoading, ::testing::Values (
                        for (int i = 0; i < 200000; ++i) out << "<a>";
                        return out.getMemoryBlock();
                    }, { "myPresets" }, true }),
-    [] (const auto& info) { return juce::String (info.param.label).replaceCharacter (' ', '_').replaceCharacter (',', '_').toStdString(); });
+    [] (const auto& testCase) { return juce::String (testCase.param.label).replaceCharacter (' ', '_').replaceCharacter (',', '_').toStdString(); });
 
 //==============================================================================
 TEST (FactoryBank, presetsNameOnlyParametersOfThisProductWithNormalisedValues)

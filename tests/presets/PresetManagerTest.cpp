@@ -223,7 +223,7 @@ INSTANTIATE_TEST_SUITE_P (Cases, LoadPresetByNumber, ::testing::Values (
     LoadCase { "empty user bank", { 2, 0 }, "1", 0, "" },
     LoadCase { "no banks", {}, "1", 0, "" },
     LoadCase { "negative number", { 1, 5 }, "1", -1, "" }),
-    [] (const auto& info) { return juce::String (info.param.label).replaceCharacter (' ', '_').toStdString(); });
+    [] (const auto& testCase) { return juce::String (testCase.param.label).replaceCharacter (' ', '_').toStdString(); });
 
 TEST (PresetManager, presetsRequestedInQuickSuccessionAreAllApplied)
 {

@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P (Cases, BankRenaming, ::testing::Values (
     RenameCase { "fills a gap", { "A", "A 2" }, "A", "A 1" },
     RenameCase { "unnamed", { "Init" }, "", "Quillmere_Bank" },
     RenameCase { "second unnamed", { "Init", "Quillmere_Bank" }, "", "Quillmere_Bank 1" }),
-    [] (const auto& info) { return juce::String (info.param.label).replaceCharacter (' ', '_').toStdString(); });
+    [] (const auto& testCase) { return juce::String (testCase.param.label).replaceCharacter (' ', '_').toStdString(); });
 
 TEST (SharedBankList, refusesBanksOfAnotherTagOrDeviceAndLeavesTheListAlone)
 {
