@@ -35,6 +35,9 @@ VortaneAudioProcessor::VortaneAudioProcessor()
 
 VortaneAudioProcessor::~VortaneAudioProcessor()
 {
+    // Preset jobs call back into this object: they end before anything of it goes.
+    stopPresetJobs();
+
     // The voices go first, under the audio lock, so that nothing renders into a
     // half-destroyed processor; the bases and members follow in reverse order.
     const juce::ScopedLock sl (getAudioLock());

@@ -15,3 +15,9 @@ ctest --test-dir "$build" --output-on-failure
 # under AddressSanitizer and UndefinedBehaviorSanitizer, in a separate build.
 bash "$here/scripts/sanitize.sh" address,undefined \
     '*StateBlock*:*InvalidBlock*:*StateFuzz*:*StateNumbers*:*NormalisedValue*:*ParameterList*:*SafeXml*:*RestorePath*:*ProcessorState*:*MidiControllers*:*LearnableController*:*ControllerMap*:*Prefs*:*Undo*'
+
+# The preset manager's jobs, shared bank list and bank files under ThreadSanitizer,
+# and, as untrusted input, under AddressSanitizer and UndefinedBehaviorSanitizer.
+presetTests='BankFile*:SharedBankList*:PresetManager*:*BankRenaming*:*SplitPairs*:*LoadPresetByNumber*:*UnreadableFactoryBank*:BankLoading*:*UserBankFileLoading*:FactoryBank*'
+bash "$here/scripts/sanitize.sh" thread "$presetTests"
+bash "$here/scripts/sanitize.sh" address,undefined "$presetTests"

@@ -1,0 +1,222 @@
+#include "presets/BankFile.h"
+#include "presets/PresetIds.h"
+#include "support/UserBankFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+    juce::MemoryBlock gzipOf (const juce::MemoryBlock& data)
+    {
+        juce::MemoryOutputStream compressed;
+        {
+            juce::GZIPCompressorOutputStream gzip (compressed, 9, juce::GZIPCompressorOutputStream::windowBitsGZIP);
+            gzip.write (data.getData(), data.getSize());
+        }
+        return compressed.getMemoryBlock();
+    }
+
+    juce::MemoryBlock bytesOf (const juce::String& text)
+    {
+        return { text.toRawUTF8(), text.getNumBytesAsUTF8() };
+    }
+
+    juce::MemoryBlock nested (int depth)
+    {
+        juce::MemoryOutputStream out;
+        for (int i = 0; i < depth; ++i) out << "<a x=\"1>2\">";
+        for (int i = 0; i < depth; ++i) out << "</a>";
+        return out.getMemoryBlock();
+    }
+
+    juce::StringArray bankNames (const juce::OwnedArray<juce::XmlElement>& banks)
+    {
+        juce::StringArray names;
+        for (auto* b : banks)
+            names.add (b->getStringAttribute ("bank"));
+        return names;
+    }
+}
+
+TEST (BankFile, embeddedFactoryBankIsTheInitBankOfThisProduct)
+{
+    const auto banks = BankFile::readEmbeddedFactoryBanks();
+
+    ASSERT_EQ (banks.size(), 1);
+    const auto& init = *banks[0];
+    EXPECT_TRUE (init.hasTagName ("Quillmere_Bank"));
+    EXPECT_EQ (init.getStringAttribute ("bank"), "Init");
+    EXPECT_EQ (init.getStringAttribute ("device"), "Vortane");
+    EXPECT_EQ (init.getStringAttribute ("uuid"), "2029ac02651d46b2b9adc53c84e535c3");
+
+    ASSERT_GT (init.getNumChildElements(), 0);
+    EXPECT_EQ (init.getFirstChildElement()->getStringAttribute ("name"), "Init");
+
+    juce::StringArray uuids;
+    for (auto* preset : init.getChildIterator())
+    {
+        EXPECT_TRUE (preset->hasTagName ("Quillmere_Preset"));
+        EXPECT_EQ (preset->getStringAttribute ("bank"), "Init");
+        uuids.addIfNotAlreadyThere (preset->getStringAttribute ("uuid"));
+    }
+    EXPECT_EQ (uuids.size(), init.getNumChildElements()) << "every factory preset has its own uuid";
+}
+
+struct BadFactoryData
+{
+    const char* label;
+    juce::MemoryBlock data;
+};
+
+class UnreadableFactoryBank : public ::testing::TestWithParam<BadFactoryData> {};
+
+TEST_P (UnreadableFactoryBank, givesNoBanks)
+{
+    const auto& data = GetParam().data;
+    EXPECT_EQ (BankFile::readFactoryBanks (data.getData(), data.getSize()).size(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P (Cases, UnreadableFactoryBank, ::testing::Values (
+    BadFactoryData { "empty", {} },
+    BadFactoryData { "not compressed", bytesOf ("<Vortane-Bank><Quillmere_Bank bank=\"A\" device=\"Vortane\"/></Vortane-Bank>") },
+    BadFactoryData { "compressed text that is not XML", gzipOf (bytesOf ("just some words")) },
+    BadFactoryData { "compressed but cut short", [] {
+        auto whole = gzipOf (bytesOf ("<Vortane-Bank><Quillmere_Bank bank=\"A\" device=\"Vortane\"><Quillmere_Preset name=\"p\"/>"
+                                      "</Quillmere_Bank></Vortane-Bank>"));
+        whole.setSize (whole.getSize() / 2);
+        return whole; }() },
+    BadFactoryData { "compressed, nested too deep", gzipOf (nested (100000)) }),
+    [] (const auto& testCase) { return juce::String (testCase.param.label).replaceCharacter (' ', '_').replaceCharacter (',', '_').toStdString(); });
+
+TEST (BankFile, factoryDocumentKeepsOnlyBanksOfThisProduct)
+{
+    const auto data = gzipOf (bytesOf ("<Root>"
+                                       "<Quillmere_Bank bank=\"A\" device=\"Vortane\"/>"
+                                       "<Quillmere_Bank bank=\"B\" device=\"Other\"/>"
+                                       "<Other bank=\"C\" device=\"Vortane\"/>"
+                                       "<Quillmere_Bank bank=\"D\"/>"
+                                       "<Quillmere_Bank bank=\"E\" device=\"Vortane\"/>"
+                                       "</Root>"));
+
+    EXPECT_EQ (bankNames (BankFile::readFactoryBanks (data.getData(), data.getSize())),
+               juce::StringArray ("A", "E"));
+}
+
+TEST (BankFile, parseRefusesOversizedAndTooDeepDocuments)
+{
+    EXPECT_NE (BankFile::parse (nested (BankFile::maxNesting)), nullptr);
+    EXPECT_EQ (BankFile::parse (nested (BankFile::maxNesting + 1)), nullptr);
+    EXPECT_EQ (BankFile::parse (nested (300000)), nullptr);
+
+    // Self-closing tags, comments and CDATA add no depth.
+    juce::MemoryOutputStream wide;
+    wide << "<?xml version=\"1.0\"?><!-- <a><a> --><r>";
+    for (int i = 0; i < 1000; ++i) wide << "<p a='/>'/><![CDATA[<a><a>]]>";
+    wide << "</r>";
+    EXPECT_NE (BankFile::parse (wide.getMemoryBlock()), nullptr);
+
+    juce::MemoryOutputStream big;
+    big << "<Banks IsBankCollection=\"true\"><Quillmere_Bank bank=\"Big\" device=\"Vortane\"/>";
+    while (big.getDataSize() <= (size_t) BankFile::maxBytes)
+        big << juce::String::repeatedString (" ", 4096);
+    big << "</Banks>";
+    EXPECT_EQ (BankFile::parse (big.getMemoryBlock()), nullptr);
+}
+
+TEST (BankFile, parseReadsByteOrderMarkedText)
+{
+    const juce::String name (juce::CharPointer_UTF8 ("\xc3\xa9t\xc3\xa9"));
+    const juce::String text = "<Quillmere_Bank bank=\"" + name + "\" device=\"Vortane\"/>";
+
+    juce::MemoryOutputStream utf8;
+    for (auto b : { 0xef, 0xbb, 0xbf }) utf8.writeByte ((char) b);
+    utf8.write (text.toRawUTF8(), text.getNumBytesAsUTF8());
+
+    juce::MemoryOutputStream utf16;
+    for (auto b : { 0xff, 0xfe }) utf16.writeByte ((char) b);
+    for (auto c : text) utf16.writeShort ((short) c);
+
+    for (auto* block : { &utf8, &utf16 })
+    {
+        auto bank = BankFile::parse (block->getMemoryBlock());
+        ASSERT_NE (bank, nullptr);
+        EXPECT_EQ (bank->getStringAttribute ("bank"), name);
+    }
+}
+
+TEST (BankFile, defaultUserBankIsAnEmptyMyPresetsBankWithAFreshUuid)
+{
+    const auto a = BankFile::makeDefaultUserBank();
+    const auto b = BankFile::makeDefaultUserBank();
+
+    EXPECT_EQ (a->getNumChildElements(), 0);
+    EXPECT_TRUE (BankFile::isAcceptedBank (*a));
+
+    const char* expectedOrder[] = { "bank", "author", "description", "device", "version", "uuid" };
+    ASSERT_EQ (a->getNumAttributes(), 6);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ (a->getAttributeName (i), expectedOrder[i]);
+
+    EXPECT_EQ (a->getStringAttribute ("bank"), "myPresets");
+    EXPECT_EQ (a->getStringAttribute ("version"), juce::String ((1 << 16) | (1 << 8) | 1));
+
+    const auto uuid = a->getStringAttribute ("uuid");
+    EXPECT_EQ (uuid.length(), 36);
+    EXPECT_EQ (uuid.removeCharacters ("-").retainCharacters ("0123456789abcdef").length(), 32);
+    EXPECT_NE (uuid, b->getStringAttribute ("uuid"));
+}
+
+using BankFileOnDisk = UserBankFileTest;
+
+TEST_F (BankFileOnDisk, missingUserFileIsCreatedEmptyWithItsFolders)
+{
+    folder().deleteRecursively();
+
+    const auto read = BankFile::readUserFile (bankFile());
+
+    EXPECT_EQ (read.banks.size(), 0);
+    EXPECT_FALSE (read.keepFileAsItIs);
+    EXPECT_TRUE (bankFile().existsAsFile());
+    EXPECT_EQ (bankFile().getSize(), 0);
+}
+
+TEST_F (BankFileOnDisk, writtenCollectionHoldsOnlyTheUserBanksInTheFrameworkTextForm)
+{
+    juce::XmlElement list ("Vortane");
+    for (auto name : { "Factory", "U1", "U2" })
+    {
+        auto* bank = list.createNewChildElement ("Quillmere_Bank");
+        bank->setAttribute ("bank", name);
+        bank->setAttribute ("device", "Vortane");
+        bank->createNewChildElement ("Quillmere_Preset")->setAttribute ("name", juce::String (name) + " preset");
+    }
+
+    const auto document = BankFile::makeCollection (list, 1);
+    ASSERT_TRUE (BankFile::write (bankFile(), *document));
+
+    const auto text = bankFile().loadFileAsString();
+    EXPECT_TRUE (text.startsWith ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"));
+    EXPECT_TRUE (text.contains ("<Banks IsBankCollection=\"true\" version=\"65793\">\r\n"));
+
+    const auto read = BankFile::readUserFile (bankFile());
+    EXPECT_FALSE (read.keepFileAsItIs);
+    EXPECT_EQ (bankNames (read.banks), juce::StringArray ("U1", "U2"));
+    EXPECT_EQ (read.banks[1]->getFirstChildElement()->getStringAttribute ("name"), "U2 preset");
+    EXPECT_TRUE (bankFileSiblings().isEmpty()) << "no temporary file is left behind";
+}
+
+TEST_F (BankFileOnDisk, failedWriteLeavesWhatWasThereAndNoTemporaryFile)
+{
+    bankFile().createDirectory();   // a folder where the file should be: the rename must fail
+    const auto marker = bankFile().getChildFile ("keep.txt");
+    ASSERT_TRUE (marker.replaceWithText ("mine"));
+
+    juce::XmlElement list ("Vortane");
+    EXPECT_FALSE (BankFile::write (bankFile(), *BankFile::makeCollection (list, 0)));
+
+    EXPECT_EQ (marker.loadFileAsString(), "mine");
+    EXPECT_TRUE (bankFileSiblings().isEmpty());
+
+    const auto read = BankFile::readUserFile (bankFile());
+    EXPECT_TRUE (read.keepFileAsItIs);
+}

@@ -1,0 +1,308 @@
+#include "presets/PresetManager.h"
+#include "support/ProcessorFixture.h"
+#include "support/UserBankFiles.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace
+{
+    /** What a manager was asked to apply; outlives the manager. */
+    struct Applied
+    {
+        juce::CriticalSection lock;
+        juce::StringArray names;
+
+        juce::StringArray get() { const juce::ScopedLock sl (lock); return names; }
+    };
+
+    /** The manager alone: records the presets it is asked to apply. */
+    class RecordingPresetManager : public PresetManager
+    {
+    public:
+        explicit RecordingPresetManager (std::shared_ptr<Applied> record = std::make_shared<Applied>())
+            : applied (std::move (record)) {}
+
+        ~RecordingPresetManager() override { stopPresetJobs(); }
+
+        std::unique_ptr<juce::XmlElement> createStateXml (bool) override
+        {
+            return std::make_unique<juce::XmlElement> (presetTag);
+        }
+
+        void restoreStateFromXml (const juce::XmlElement* preset, bool hostState) override
+        {
+            EXPECT_FALSE (hostState);
+            EXPECT_TRUE (juce::MessageManager::getInstance()->currentThreadHasLockedMessageManager());
+
+            const juce::ScopedLock sl (applied->lock);
+            applied->names.add (preset != nullptr ? preset->getStringAttribute ("name") : "<null>");
+        }
+
+        std::shared_ptr<Applied> applied;
+    };
+
+    std::unique_ptr<juce::XmlElement> makeBank (const juce::String& name, int numPresets)
+    {
+        auto bank = std::make_unique<juce::XmlElement> ("Quillmere_Bank");
+        bank->setAttribute ("bank", name);
+        bank->setAttribute ("device", "Vortane");
+
+        for (int i = 0; i < numPresets; ++i)
+        {
+            auto* preset = bank->createNewChildElement ("Quillmere_Preset");
+            preset->setAttribute ("name", name + "/" + juce::String (i));
+            preset->setAttribute ("bank", name);
+            preset->setAttribute ("uuid", name + "-uuid-" + juce::String (i));
+        }
+        return bank;
+    }
+
+    /** Replaces the shared list's banks (the manager's own load is held off). */
+    void setBanks (PresetManager& manager, std::vector<int> presetsPerBank, const juce::String& userBankIndex)
+    {
+        manager.stopTimer();
+        juce::SharedResourcePointer<SharedBankList> shared;
+        shared->modify ([&] (juce::XmlElement& list)
+        {
+            list.deleteAllChildElements();
+            list.removeAttribute ("userBankIndex");
+            if (userBankIndex.isNotEmpty())
+                list.setAttribute ("userBankIndex", userBankIndex);
+
+            for (size_t i = 0; i < presetsPerBank.size(); ++i)
+                list.addChildElement (makeBank ("b" + juce::String ((int) i), presetsPerBank[i]).release());
+        });
+    }
+
+    struct PresetListenerProbe : PresetManager::Listener
+    {
+        void currentPresetChanged (const juce::String& n, const juce::String& b, const juce::String& u) override
+        {
+            calls.add (n + "|" + b + "|" + u);
+        }
+        juce::StringArray calls;
+    };
+}
+
+//==============================================================================
+struct PairsCase
+{
+    const char* text;
+    std::vector<std::pair<const char*, const char*>> items;
+};
+
+class SplitPairs : public ::testing::TestWithParam<PairsCase> {};
+
+TEST_P (SplitPairs, readsIdsAndValuesUpToTheLastColon)
+{
+    const auto& c = GetParam();
+    juce::StringArray ids ("stale"), values ("stale", "stale");
+
+    const int count = PresetManager::splitPairs (ids, values, juce::String::fromUTF8 (c.text));
+
+    ASSERT_EQ (count, (int) c.items.size());
+    ASSERT_EQ (ids.size(), count);
+    ASSERT_EQ (values.size(), count);
+    for (int i = 0; i < count; ++i)
+    {
+        EXPECT_EQ (ids[i], c.items[(size_t) i].first);
+        EXPECT_EQ (values[i], c.items[(size_t) i].second);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P (Lists, SplitPairs, ::testing::Values (
+    PairsCase { "In:0.75,Cutoff:0.5,", { { "In", "0.75" }, { "Cutoff", "0.5" } } },
+    PairsCase { "In:0.75,Cutoff:0.5", { { "In", "0.75" }, { "Cutoff", "0.5" } } },
+    PairsCase { ".Power Btn    :1,Drive Mode:0,", { { ".Power Btn    ", "1" }, { "Drive Mode", "0" } } },
+    PairsCase { "a:,b:2", { { "a", "" }, { "b", "2" } } },
+    PairsCase { "a:1,garbage,b:2,", { { "a", "1" }, { "garbage,b", "2" } } },
+    PairsCase { "a:1:2,b:3", { { "a", "1:2" }, { "b", "3" } } },
+    PairsCase { "", {} },
+    PairsCase { "no colon, at all,", {} }));
+
+//==============================================================================
+TEST (PresetManager, currentPresetInfoMovesAnOldCategoryIntoBankAndTellsListeners)
+{
+    RecordingPresetManager manager;
+    PresetListenerProbe probe;
+    manager.addPresetListener (&probe);
+
+    juce::XmlElement preset ("Quillmere_Preset");
+    preset.setAttribute ("name", "Old");
+    preset.setAttribute ("category", "Small");
+    preset.setAttribute ("uuid", "u1");
+
+    manager.setCurrentPresetInfo (preset);
+
+    EXPECT_EQ (preset.getStringAttribute ("bank"), "Small");
+    EXPECT_FALSE (preset.hasAttribute ("category"));
+    EXPECT_EQ (manager.getCurrentName(), "Old");
+    EXPECT_EQ (manager.getCurrentBank(), "Small");
+    EXPECT_EQ (manager.getCurrentUuid(), "u1");
+    EXPECT_EQ (manager.getSelectedBankName(), "Small");
+    EXPECT_EQ (probe.calls, juce::StringArray ("Old|Small|u1"));
+
+    // A "bank" wins over a "category".
+    juce::XmlElement newer ("Quillmere_Preset");
+    newer.setAttribute ("name", "New");
+    newer.setAttribute ("bank", "Live");
+    newer.setAttribute ("category", "Small");
+    manager.setCurrentPresetInfo (newer);
+
+    EXPECT_EQ (newer.getStringAttribute ("category"), "Small");
+    EXPECT_EQ (probe.calls[1], "New|Live|");
+    manager.removePresetListener (&probe);
+}
+
+TEST (PresetManager, findCurrentPresetFallsBackToTheFirstPresetAndNeverToNull)
+{
+    RecordingPresetManager manager;
+    setBanks (manager, { 2, 3 }, "1");
+
+    juce::XmlElement current ("Quillmere_Preset");
+    current.setAttribute ("bank", "b1");
+    current.setAttribute ("uuid", "b1-uuid-2");
+    manager.setCurrentPresetInfo (current);
+    ASSERT_NE (manager.findCurrentPreset(), nullptr);
+    EXPECT_EQ (manager.findCurrentPreset()->getStringAttribute ("name"), "b1/2");
+
+    current.setAttribute ("uuid", "nowhere");
+    manager.setCurrentPresetInfo (current);
+    EXPECT_EQ (manager.findCurrentPreset()->getStringAttribute ("name"), "b0/0");
+
+    setBanks (manager, { 0, 3 }, "1");
+    EXPECT_EQ (manager.findCurrentPreset(), nullptr);
+    EXPECT_EQ (manager.copyFirstPreset(), nullptr);
+
+    setBanks (manager, {}, "");
+    EXPECT_EQ (manager.findCurrentPreset(), nullptr);
+    EXPECT_EQ (manager.copyFirstPreset(), nullptr);
+}
+
+//==============================================================================
+struct LoadCase
+{
+    const char* label;
+    std::vector<int> presetsPerBank;
+    juce::String userBankIndex;     // empty: attribute missing
+    int presetNumber;
+    juce::String expected;          // empty: nothing is loaded
+};
+
+class LoadPresetByNumber : public ::testing::TestWithParam<LoadCase> {};
+
+TEST_P (LoadPresetByNumber, picksFromTheUserBankAndIgnoresNumbersPastItsEnd)
+{
+    const auto& c = GetParam();
+    RecordingPresetManager manager;
+    setBanks (manager, c.presetsPerBank, c.userBankIndex);
+
+    manager.loadPresetAsync (c.presetNumber, 3);
+
+    if (c.expected.isEmpty())
+    {
+        EXPECT_EQ (manager.getNumJobs(), 0) << "nothing is queued";
+        MessageLoop::pump (50);
+        EXPECT_TRUE (manager.applied->get().isEmpty());
+        return;
+    }
+
+    ASSERT_TRUE (MessageLoop::waitUntil ([&] { return manager.applied->get().size() == 1; }));
+    EXPECT_EQ (manager.applied->get()[0], c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P (Cases, LoadPresetByNumber, ::testing::Values (
+    LoadCase { "user bank", { 1, 5 }, "1", 4, "b1/4" },
+    LoadCase { "past the end", { 1, 5 }, "1", 5, "" },
+    LoadCase { "far past the end", { 1, 5 }, "1", 127, "" },
+    LoadCase { "index past the last bank", { 1, 1, 3 }, "7", 2, "b2/2" },
+    LoadCase { "index missing", { 2, 5 }, "", 1, "b0/1" },
+    LoadCase { "index not a number", { 2, 5 }, "x", 1, "b0/1" },
+    LoadCase { "negative index", { 2, 5 }, "-4", 0, "b0/0" },
+    LoadCase { "empty user bank", { 2, 0 }, "1", 0, "" },
+    LoadCase { "no banks", {}, "1", 0, "" },
+    LoadCase { "negative number", { 1, 5 }, "1", -1, "" }),
+    [] (const auto& testCase) { return juce::String (testCase.param.label).replaceCharacter (' ', '_').toStdString(); });
+
+TEST (PresetManager, presetsRequestedInQuickSuccessionAreAllApplied)
+{
+    RecordingPresetManager manager;
+    setBanks (manager, { 1, 4 }, "1");
+
+    for (int n : { 0, 3, 1 })
+        manager.loadPresetAsync (n, 0);
+
+    ASSERT_TRUE (MessageLoop::waitUntil ([&] { return manager.applied->get().size() == 3; }));
+    auto names = manager.applied->get();
+    names.sort (false);
+    EXPECT_EQ (names, juce::StringArray ("b1/0", "b1/1", "b1/3"));
+}
+
+TEST (PresetManager, aPresetWaitingForTheMessageThreadIsDroppedWhenTheInstanceGoes)
+{
+    auto record = std::make_shared<Applied>();
+    const auto start = juce::Time::getMillisecondCounterHiRes();
+    {
+        RecordingPresetManager manager (record);
+        setBanks (manager, { 1, 2 }, "1");
+        manager.loadPresetAsync (1, 0);
+
+        // Let the job reach its wait for the message-manager lock.
+        ASSERT_TRUE (MessageLoop::waitUntil ([&] { return manager.getNumJobs() == 1; }));
+        juce::Thread::sleep (50);
+    }   // destroyed on the message thread, which the job is waiting for
+
+    EXPECT_LT (juce::Time::getMillisecondCounterHiRes() - start, 2000.0);
+    MessageLoop::pump (50);
+    EXPECT_TRUE (record->get().isEmpty());
+}
+
+TEST (PresetManager, startUpAppliesNothingWhenTheFirstBankIsEmpty)
+{
+    RecordingPresetManager holder;
+    setBanks (holder, { 0, 2 }, "1");
+
+    const TestProcessor processor;   // shares the list; its start-up finds no preset
+
+    EXPECT_EQ (processor->getCurrentName(), "");
+    EXPECT_FLOAT_EQ (processor->getParameters()[1]->getValue(), 0.75f);
+}
+
+//==============================================================================
+namespace
+{
+    struct BankListProbe : PresetManager::BankListListener
+    {
+        void bankListChanged() override
+        {
+            EXPECT_TRUE (juce::MessageManager::getInstance()->currentThreadHasLockedMessageManager());
+            ++calls;
+        }
+        std::atomic<int> calls { 0 };
+    };
+}
+
+TEST (PresetManager, addedBankIsSelectedAndAnnouncedToEveryInstance)
+{
+    RecordingPresetManager first, second;
+    setBanks (first, { 1, 1 }, "1");
+    second.stopTimer();
+
+    BankListProbe probe;
+    second.addBankListListener (&probe);
+
+    const auto bank = makeBank ("b1", 2);
+    first.addBank (*bank);
+
+    EXPECT_EQ (first.getSelectedBankName(), "b1 1");
+    EXPECT_EQ (first.getSelectedBankIndex(), 2);
+    EXPECT_EQ (probe.calls.load(), 1) << "the list's listeners are shared by every instance";
+
+    const auto list = second.copyBankList();
+    ASSERT_EQ (list->getNumChildElements(), 3);
+    EXPECT_EQ (list->getChildElement (2)->getFirstChildElement()->getStringAttribute ("bank"), "b1 1");
+
+    second.removeBankListListener (&probe);
+    ASSERT_TRUE (MessageLoop::waitUntil ([&] { return first.getNumJobs() == 0; }));
+}
