@@ -23,12 +23,16 @@ namespace
 
 std::unique_ptr<juce::XmlElement> VortaneAudioProcessor::createStateXml (bool withHostState)
 {
+    // One read of the current preset, so that a preset loaded meanwhile can never
+    // mix its name with another preset's bank or identifier.
+    const auto current = getCurrentPreset();
+
     auto xml = std::make_unique<juce::XmlElement> (PresetManager::presetTag);
-    xml->setAttribute (nameAttribute, getCurrentName());
-    xml->setAttribute (bankAttribute, getCurrentBank());
+    xml->setAttribute (nameAttribute, current.name);
+    xml->setAttribute (bankAttribute, current.bank);
     xml->setAttribute ("device", "Vortane");
     xml->setAttribute ("version", juce::String (versionCode));
-    xml->setAttribute (uuidAttribute, withHostState ? getCurrentUuid() : juce::Uuid().toDashedString());
+    xml->setAttribute (uuidAttribute, withHostState ? current.uuid : juce::Uuid().toDashedString());
 
     juce::String values, locks;
     for (auto* p : getParameters())

@@ -164,6 +164,12 @@ void PresetManager::setCurrentPresetInfo (juce::XmlElement& preset)
     presetListeners.call ([&] (Listener& l) { l.currentPresetChanged (name, bank, uuid); });
 }
 
+PresetManager::CurrentPreset PresetManager::getCurrentPreset() const
+{
+    const juce::SpinLock::ScopedLockType sl (currentLock);
+    return { currentName, currentBank, currentUuid };
+}
+
 juce::String PresetManager::getCurrentName() const
 {
     const juce::SpinLock::ScopedLockType sl (currentLock);

@@ -57,6 +57,14 @@ public:
         preset listeners. An older preset's "category" becomes its "bank". */
     void setCurrentPresetInfo (juce::XmlElement& preset);
 
+    /** Name, bank and identifier of the current preset, read together. */
+    struct CurrentPreset
+    {
+        juce::String name, bank, uuid;
+    };
+
+    CurrentPreset getCurrentPreset() const;
+
     juce::String getCurrentName() const;
     juce::String getCurrentBank() const;
     juce::String getCurrentUuid() const;

@@ -1,6 +1,8 @@
 #include "support/StateSnapshot.h"
 
 #include <gtest/gtest.h>
+#include <atomic>
+#include <thread>
 
 namespace
 {
@@ -207,4 +209,42 @@ TEST (ProcessorState, controllerAttributesThatAreNoParameterIndexLeaveTheControl
         EXPECT_EQ (p.ccMap[n].load(), expected[(size_t) n]) << n;
     for (int n = 11; n < MidiCCListener::numControllers; ++n)
         EXPECT_EQ (p.ccMap[n].load(), -1) << n;
+}
+
+TEST (ProcessorState, savedPresetNameBankAndIdAlwaysBelongTogether)
+{
+    VortaneAudioProcessor p;
+
+    auto makePreset = [] (const char* tag)
+    {
+        juce::XmlElement preset ("Quillmere_Preset");
+        preset.setAttribute ("name", juce::String ("name-") + tag);
+        preset.setAttribute ("bank", juce::String ("bank-") + tag);
+        preset.setAttribute ("uuid", juce::String ("uuid-") + tag);
+        return preset;
+    };
+
+    auto a = makePreset ("a");
+    auto b = makePreset ("b");
+    p.setCurrentPresetInfo (a);
+
+    std::atomic<bool> running { true };
+    std::thread loader ([&]
+    {
+        for (int i = 0; running.load(); ++i)
+            p.setCurrentPresetInfo ((i & 1) != 0 ? a : b);
+    });
+
+    int mixed = 0;
+    for (int i = 0; i < 3000; ++i)
+    {
+        const auto xml = p.createStateXml (true);
+        const auto tag = xml->getStringAttribute ("name").fromFirstOccurrenceOf ("-", false, false);
+        if (xml->getStringAttribute ("bank") != "bank-" + tag || xml->getStringAttribute ("uuid") != "uuid-" + tag)
+            ++mixed;
+    }
+
+    running = false;
+    loader.join();
+    EXPECT_EQ (mixed, 0);
 }

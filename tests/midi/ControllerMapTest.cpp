@@ -95,11 +95,19 @@ TEST (ControllerMap, removedListenersAreNeverCalledWhileTheAudioThreadNotifies)
     map.addCCListener (&steady);
 
     std::atomic<bool> running { true };
+    std::atomic<int> walks { 0 };
     std::thread audio ([&]
     {
         while (running.load())
+        {
             map.notifyListeners (1);
+            walks.fetch_add (1);
+        }
     });
+
+    // On a loaded machine the thread may start late: overlap only once it walks.
+    while (walks.load() == 0)
+        std::this_thread::yield();
 
     for (int i = 0; i < 2000; ++i)
     {
