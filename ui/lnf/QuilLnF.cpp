@@ -230,8 +230,7 @@ void QuilLnF::drawOutlinedText (Graphics& g, const String& text, bool flagA, boo
                 Justification::centredLeft, true);
 }
 
-void QuilLnF::drawRoundedBox (Graphics& g, const String& text, bool flagA, bool flagB,
-                              Rectangle<float> area)
+void QuilLnF::drawRoundedBoxFrame (Graphics& g, bool flagA, bool flagB, Rectangle<float> area)
 {
     g.setColour (lookUp (flagA || flagB ? QuilColourIds::boxFillActive : QuilColourIds::boxFillIdle));
     g.fillRoundedRectangle (area, 2.5f);
@@ -241,20 +240,19 @@ void QuilLnF::drawRoundedBox (Graphics& g, const String& text, bool flagA, bool 
 
     g.setFont (Font (13.0f));
     g.setColour (lookUp (QuilColourIds::boxOutlineActive));
+}
+
+void QuilLnF::drawRoundedBox (Graphics& g, const String& text, bool flagA, bool flagB,
+                              Rectangle<float> area)
+{
+    drawRoundedBoxFrame (g, flagA, flagB, area);
     g.drawText (text, area, Justification::centred, true);
 }
 
 void QuilLnF::drawRoundedBoxVariant (Graphics& g, const String& text, bool flagA, bool flagB,
                                      Rectangle<float> area)
 {
-    g.setColour (lookUp (flagA || flagB ? QuilColourIds::boxFillActive : QuilColourIds::boxFillIdle));
-    g.fillRoundedRectangle (area, 2.5f);
-
-    g.setColour (flagA ? lookUp (QuilColourIds::boxOutlineActive) : Colour (0x39000000));
-    g.drawRoundedRectangle (area, 2.5f, 1.0f);
-
-    g.setFont (Font (13.0f));
-    g.setColour (lookUp (QuilColourIds::boxOutlineActive));
+    drawRoundedBoxFrame (g, flagA, flagB, area);
     g.drawFittedText (text, area.toNearestInt(), Justification::centred, 1, 0.0f);
 }
 

@@ -96,6 +96,9 @@ protected:
     ColorPalette palette { this };
 
 private:
+    /** Fills and outlines a rounded box and leaves the graphics set for its text. */
+    void drawRoundedBoxFrame (juce::Graphics&, bool flagA, bool flagB, juce::Rectangle<float> area);
+
     void drawIconAndText (juce::Graphics&, juce::Colour colour, int iconIndex,
                           const juce::String& text, juce::Rectangle<float> area);
 
