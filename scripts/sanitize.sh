@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the test binary with sanitizers in its own build folder and runs it.
 #   scripts/sanitize.sh <address|undefined|thread|address,undefined> [gtest-filter]
-# Only the test target is built, without link-time optimisation, to keep it quick.
+# Only the test target is built, at -O1 with line tables only, to keep it quick.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 mode="${1:?usage: scripts/sanitize.sh <address|undefined|thread|address,undefined> [gtest-filter]}"
@@ -12,8 +12,8 @@ source "$here/scripts/ccache-env.sh"
 
 cmake -S "$here" -B "$build" -G Ninja \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g -DNDEBUG" \
-    -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O1 -g -DNDEBUG" \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
+    -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
     -DVORTANE_SANITIZER="$mode" \
     -DVORTANE_BUILD_BENCH=OFF
 cmake --build "$build" --target vortane_tests
