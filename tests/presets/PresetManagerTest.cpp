@@ -1,4 +1,5 @@
 #include "presets/PresetManager.h"
+#include "support/BankXml.h"
 #include "support/ProcessorFixture.h"
 #include "support/UserBankFiles.h"
 
@@ -42,22 +43,6 @@ namespace
         std::shared_ptr<Applied> applied;
     };
 
-    std::unique_ptr<juce::XmlElement> makeBank (const juce::String& name, int numPresets)
-    {
-        auto bank = std::make_unique<juce::XmlElement> ("Quillmere_Bank");
-        bank->setAttribute ("bank", name);
-        bank->setAttribute ("device", "Vortane");
-
-        for (int i = 0; i < numPresets; ++i)
-        {
-            auto* preset = bank->createNewChildElement ("Quillmere_Preset");
-            preset->setAttribute ("name", name + "/" + juce::String (i));
-            preset->setAttribute ("bank", name);
-            preset->setAttribute ("uuid", name + "-uuid-" + juce::String (i));
-        }
-        return bank;
-    }
-
     /** Replaces the shared list's banks (the manager's own load is held off). */
     void setBanks (PresetManager& manager, std::vector<int> presetsPerBank, const juce::String& userBankIndex)
     {
@@ -71,7 +56,7 @@ namespace
                 list.setAttribute ("userBankIndex", userBankIndex);
 
             for (size_t i = 0; i < presetsPerBank.size(); ++i)
-                list.addChildElement (makeBank ("b" + juce::String ((int) i), presetsPerBank[i]).release());
+                list.addChildElement (BankXml::makeBank ("b" + juce::String ((int) i), presetsPerBank[i]).release());
         });
     }
 
@@ -128,33 +113,23 @@ TEST (PresetManager, currentPresetInfoMovesAnOldCategoryIntoBankAndTellsListener
     PresetListenerProbe probe;
     manager.addPresetListener (&probe);
 
-    juce::XmlElement preset ("Quillmere_Preset");
-    preset.setAttribute ("name", "Old");
-    preset.setAttribute ("category", "Small");
-    preset.setAttribute ("uuid", "u1");
+    // An old preset's "category" becomes its "bank"; a "bank" wins over a "category".
+    auto old = juce::parseXML ("<Quillmere_Preset name=\"Old\" category=\"Small\" uuid=\"u1\"/>");
+    auto newer = juce::parseXML ("<Quillmere_Preset name=\"New\" bank=\"Live\" category=\"Small\"/>");
+    manager.setCurrentPresetInfo (*old);
 
-    manager.setCurrentPresetInfo (preset);
-
-    EXPECT_EQ (preset.getStringAttribute ("bank"), "Small");
-    EXPECT_FALSE (preset.hasAttribute ("category"));
-    EXPECT_EQ (manager.getCurrentName(), "Old");
-    EXPECT_EQ (manager.getCurrentBank(), "Small");
-    EXPECT_EQ (manager.getCurrentUuid(), "u1");
+    EXPECT_EQ (old->getStringAttribute ("bank"), "Small");
+    EXPECT_FALSE (old->hasAttribute ("category"));
+    EXPECT_EQ (manager.getCurrentName() + manager.getCurrentBank() + manager.getCurrentUuid(), "OldSmallu1");
     EXPECT_EQ (manager.getSelectedBankName(), "Small");
-    EXPECT_EQ (probe.calls, juce::StringArray ("Old|Small|u1"));
 
-    // A "bank" wins over a "category".
-    juce::XmlElement newer ("Quillmere_Preset");
-    newer.setAttribute ("name", "New");
-    newer.setAttribute ("bank", "Live");
-    newer.setAttribute ("category", "Small");
-    manager.setCurrentPresetInfo (newer);
-
-    EXPECT_EQ (newer.getStringAttribute ("category"), "Small");
-    EXPECT_EQ (probe.calls[1], "New|Live|");
+    manager.setCurrentPresetInfo (*newer);
+    EXPECT_EQ (newer->getStringAttribute ("category"), "Small");
+    EXPECT_EQ (probe.calls, juce::StringArray ("Old|Small|u1", "New|Live|"));
     manager.removePresetListener (&probe);
 }
 
+//==============================================================================
 TEST (PresetManager, findCurrentPresetFallsBackToTheFirstPresetAndNeverToNull)
 {
     RecordingPresetManager manager;
@@ -292,8 +267,7 @@ TEST (PresetManager, addedBankIsSelectedAndAnnouncedToEveryInstance)
     BankListProbe probe;
     second.addBankListListener (&probe);
 
-    const auto bank = makeBank ("b1", 2);
-    first.addBank (*bank);
+    first.addBank (*BankXml::makeBank ("b1", 2));
 
     EXPECT_EQ (first.getSelectedBankName(), "b1 1");
     EXPECT_EQ (first.getSelectedBankIndex(), 2);
