@@ -4,6 +4,7 @@
 #include "dsp/FilterVoice.h"
 #include "support/ParameterHelpers.h"
 #include "support/ProcessorFixture.h"
+#include "support/SignalGenerator.h"
 
 #include <gtest/gtest.h>
 
@@ -42,13 +43,12 @@ TEST (AudioMeter, clipFlagsRiseJustAboveFullScaleAndStaySet)
     clearModulation (loud->data);
     setReal (loud->data.cutoff, 1.0);
     setReal (loud->data.out, 1.0);
-    juce::MidiBuffer midi;
     for (int block = 0; block < 40; ++block)
     {
         auto buffer = loud.makeBuffer (256);
         for (int ch = 0; ch < 2; ++ch)
-            for (int i = 0; i < 256; ++i)
-                buffer.setSample (ch, i, 0.4f * (float) std::sin (0.05 * (block * 256 + i)));
+            SignalGenerator::fillSine (buffer, ch, 0.4, 400.0, 48000.0, block * 256);
+        juce::MidiBuffer midi;
         loud->processBlock (buffer, midi);
     }
     EXPECT_GT (loud->data.outputLevel[0].load(), 1.0f);

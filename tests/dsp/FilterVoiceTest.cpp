@@ -194,11 +194,6 @@ namespace
 {
     struct Settings { double resonance, drive, driveMode, in, out, type; };
 
-    void PrintTo (const Settings& s, std::ostream* os)
-    {
-        *os << s.resonance << " " << s.drive << " " << s.driveMode << " " << s.in << " " << s.out << " " << s.type;
-    }
-
     class HostileInput : public ::testing::TestWithParam<Settings> {};
 }
 
