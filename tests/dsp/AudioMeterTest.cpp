@@ -4,46 +4,56 @@
 #include "dsp/FilterVoice.h"
 #include "support/ParameterHelpers.h"
 #include "support/ProcessorFixture.h"
+#include "support/SignalGenerator.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-    /** One host block whose main input holds a single sample of the given value. */
-    void processBlockWithPeak (TestProcessor& processor, int blockSize, float peak, float cv1 = 0.0f, float cv2 = 0.0f)
+    /** One host block whose main inputs hold a single sample of the given value. */
+    void blockWithPeak (TestProcessor& processor, int blockSize, float peak)
     {
         auto buffer = processor.makeBuffer (blockSize);
         buffer.setSample (0, blockSize / 2, peak);
         buffer.setSample (1, blockSize / 2, peak);
-        if (cv1 != 0.0f) buffer.setSample (2, 3, cv1);
-        if (cv2 != 0.0f) buffer.setSample (3, 5, cv2);
         juce::MidiBuffer midi;
         processor->processBlock (buffer, midi);
     }
 }
 
-TEST (AudioMeter, clipFlagRisesJustAboveFullScaleAndStaysSet)
+TEST (AudioMeter, clipFlagsRiseJustAboveFullScaleAndStaySet)
 {
     TestProcessor processor (2, 2, 2, 44100.0, 128);
     auto& data = processor->data;
     setReal (data.in, 0.75);   // unity input level
+    for (int i = 0; i < 30; ++i)   // the input level's start-up ramp
+        blockWithPeak (processor, 128, 0.0f);
 
-    // Let the input level's start-up ramp finish.
-    for (int i = 0; i < 30; ++i)
-        processBlockWithPeak (processor, 128, 0.0f);
-
-    processBlockWithPeak (processor, 128, 1.0f);
+    blockWithPeak (processor, 128, 1.0f);
     EXPECT_FLOAT_EQ (data.inputLevel[0].load(), 1.0f);
-    EXPECT_FALSE (data.inputClip[0].load());
-    EXPECT_FALSE (data.inputClip[1].load());
+    EXPECT_FALSE (data.inputClip[0].load() || data.inputClip[1].load());
 
-    processBlockWithPeak (processor, 128, std::nextafter (1.0f, 2.0f));
-    EXPECT_TRUE (data.inputClip[0].load());
-    EXPECT_TRUE (data.inputClip[1].load());
-
+    blockWithPeak (processor, 128, std::nextafter (1.0f, 2.0f));
     for (int i = 0; i < 20; ++i)
-        processBlockWithPeak (processor, 128, 0.0f);
-    EXPECT_TRUE (data.inputClip[0].load());
+        blockWithPeak (processor, 128, 0.0f);
+    EXPECT_TRUE (data.inputClip[0].load() && data.inputClip[1].load());
+
+    // The output meter shows the wet level: a full-band sine at 0.4 with "Out" at +12 dB.
+    TestProcessor loud (2, 2, 2, 48000.0, 256);
+    clearModulation (loud->data);
+    setReal (loud->data.cutoff, 1.0);
+    setReal (loud->data.out, 1.0);
+    for (int block = 0; block < 40; ++block)
+    {
+        auto buffer = loud.makeBuffer (256);
+        for (int ch = 0; ch < 2; ++ch)
+            SignalGenerator::fillSine (buffer, ch, 0.4, 400.0, 48000.0, block * 256);
+        juce::MidiBuffer midi;
+        loud->processBlock (buffer, midi);
+    }
+    EXPECT_GT (loud->data.outputLevel[0].load(), 1.0f);
+    EXPECT_TRUE (loud->data.outputClip[0].load() && loud->data.outputClip[1].load());
+    EXPECT_FALSE (loud->data.inputClip[0].load());
 }
 
 TEST (AudioMeter, levelReleasesByTheBlockShareOfOneHundredFiftyMilliseconds)
@@ -51,47 +61,37 @@ TEST (AudioMeter, levelReleasesByTheBlockShareOfOneHundredFiftyMilliseconds)
     for (const auto& [fs, block] : { std::pair { 44100.0, 128 }, std::pair { 48000.0, 512 }, std::pair { 96000.0, 64 } })
     {
         TestProcessor processor (2, 2, 2, fs, block);
-        auto& data = processor->data;
+        auto& level = processor->data.inputLevel[0];
         for (int i = 0; i < (int) (0.1 * fs) / block + 1; ++i)
-            processBlockWithPeak (processor, block, 0.0f);
+            blockWithPeak (processor, block, 0.0f);
 
-        processBlockWithPeak (processor, block, 0.8f);
-        const float loud = data.inputLevel[0].load();
-        EXPECT_NEAR (loud, 0.8f, 1.0e-6f);
+        blockWithPeak (processor, block, 0.8f);
+        double expected = level.load();
+        EXPECT_NEAR (expected, 0.8, 1.0e-6);
 
         // Per silent block the level loses 1000 / (150 ms x blocks per second) of itself:
         // about 1.9 % per 128-sample block at 44.1 kHz.
         const double keep = 1.0 - 1000.0 / (150.0 * fs / block);
-        double expected = loud;
         for (int i = 0; i < 12; ++i)
         {
-            processBlockWithPeak (processor, block, 0.0f);
+            blockWithPeak (processor, block, 0.0f);
             expected *= keep;
-            EXPECT_NEAR (data.inputLevel[0].load(), expected, 1.0e-6) << fs << " " << block << " " << i;
+            EXPECT_NEAR (level.load(), expected, 1.0e-6) << fs << " " << block << " " << i;
         }
     }
-}
 
-TEST (AudioMeter, blocksLongerThanTheReleaseFallToTheNewPeakWithoutOvershoot)
-{
-    // 2048 samples at 8 kHz are longer than 150 ms: one block is a full release.
-    TestProcessor processor (2, 2, 2, 8000.0, 2048);
-    auto& data = processor->data;
-
-    processBlockWithPeak (processor, 2048, 0.9f);
-    ASSERT_GT (data.inputLevel[0].load(), 0.5f);
-
-    // The release share of one block would be 1.7: limited to 1, the level lands on the
-    // new peak instead of swinging past it (to -0.46).
-    processBlockWithPeak (processor, 2048, 0.1f);
-    EXPECT_NEAR (data.inputLevel[0].load(), 0.1f, 1.0e-6f);
+    // 2048 samples at 8 kHz are longer than 150 ms: the release share of one block would be
+    // 1.7; limited to 1, the level lands on the new peak instead of swinging past it.
+    TestProcessor slow (2, 2, 2, 8000.0, 2048);
+    blockWithPeak (slow, 2048, 0.9f);
+    ASSERT_GT (slow->data.inputLevel[0].load(), 0.5f);
+    blockWithPeak (slow, 2048, 0.1f);
+    EXPECT_NEAR (slow->data.inputLevel[0].load(), 0.1f, 1.0e-6f);
 }
 
 TEST (BipolarMeter, keepsTheSignedControlValueOfLargestMagnitude)
 {
-    TestProcessor processor (2, 2, 2, 48000.0, 64);
-    auto& data = processor->data;
-
+    TestProcessor processor;
     auto buffer = processor.makeBuffer (64);
     buffer.setSample (2, 10, -0.8f);
     buffer.setSample (2, 40, 0.5f);
@@ -100,47 +100,22 @@ TEST (BipolarMeter, keepsTheSignedControlValueOfLargestMagnitude)
     juce::MidiBuffer midi;
     processor->processBlock (buffer, midi);
 
-    EXPECT_FLOAT_EQ (data.cvLevel[0].load(), -0.8f);
-    EXPECT_FLOAT_EQ (data.cvLevel[1].load(), 0.3f);
+    EXPECT_FLOAT_EQ (processor->data.cvLevel[0].load(), -0.8f);
+    EXPECT_FLOAT_EQ (processor->data.cvLevel[1].load(), 0.3f);
 
-    processBlockWithPeak (processor, 64, 0.0f);
-    EXPECT_EQ (data.cvLevel[0].load(), 0.0f);
-}
-
-TEST (AudioMeter, outputMeterShowsTheWetLevelAndClips)
-{
-    TestProcessor processor (2, 2, 2, 48000.0, 256);
-    auto& data = processor->data;
-    clearModulation (data);
-    setReal (data.cutoff, 1.0);
-    setReal (data.out, 1.0);   // +12 dB
-
-    juce::MidiBuffer midi;
-    for (int block = 0; block < 40; ++block)
-    {
-        auto buffer = processor.makeBuffer (256);
-        for (int ch = 0; ch < 2; ++ch)
-            for (int i = 0; i < 256; ++i)
-                buffer.setSample (ch, i, 0.4f * (float) std::sin (0.05 * (block * 256 + i)));
-        processor->processBlock (buffer, midi);
-    }
-
-    EXPECT_GT (data.outputLevel[0].load(), 1.0f);
-    EXPECT_TRUE (data.outputClip[0].load());
-    EXPECT_TRUE (data.outputClip[1].load());
-    EXPECT_FALSE (data.inputClip[0].load());
+    blockWithPeak (processor, 64, 0.0f);
+    EXPECT_EQ (processor->data.cvLevel[0].load(), 0.0f);
 }
 
 TEST (AudioMeter, aBlockSplitIntoStretchesIsMeteredOnce)
 {
     TestProcessor processor (2, 2, 2, 48000.0, 96);
-    auto& data = processor->data;
+    auto& level = processor->data.inputLevel[0];
     auto* voice = dynamic_cast<FilterVoice*> (processor->synth.getVoice (0));
     ASSERT_NE (voice, nullptr);
-
     for (int i = 0; i < 40; ++i)
-        processBlockWithPeak (processor, 96, 0.0f);
-    ASSERT_EQ (data.inputLevel[0].load(), 0.0f);
+        blockWithPeak (processor, 96, 0.0f);
+    ASSERT_EQ (level.load(), 0.0f);
 
     auto buffer = processor.makeBuffer (96);
     buffer.setSample (0, 5, 0.7f);    // in the first stretch
@@ -148,11 +123,10 @@ TEST (AudioMeter, aBlockSplitIntoStretchesIsMeteredOnce)
 
     const juce::ScopedLock lock (processor->getAudioLock());
     juce::ScopedNoDenormals noDenormals;
-
     voice->renderNextBlock (buffer, 0, 32);
     voice->renderNextBlock (buffer, 32, 32);
-    EXPECT_EQ (data.inputLevel[0].load(), 0.0f);   // nothing published before the last stretch
+    EXPECT_EQ (level.load(), 0.0f);   // nothing published before the last stretch
 
     voice->renderNextBlock (buffer, 64, 32);
-    EXPECT_NEAR (data.inputLevel[0].load(), 0.7f, 1.0e-6f);   // the peak of the whole block
+    EXPECT_NEAR (level.load(), 0.7f, 1.0e-6f);   // the peak of the whole block
 }

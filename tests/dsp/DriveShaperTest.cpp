@@ -10,65 +10,35 @@ namespace
 {
     double cold (double u) { return DriveShaper::cold (Double2 (u)).left(); }
     double hot (double u)  { return DriveShaper::hot (Double2 (u)).right(); }
+
+    using Shape = double (*) (double);
 }
 
-TEST (DriveShaper, coldPeaksAtOneAndAHalfThenFoldsBack)
+TEST (DriveShaper, limitsAndFoldBackOfBothCharacters)
 {
-    EXPECT_NEAR (cold (0.0), 0.0, 1.0e-15);
-    EXPECT_NEAR (cold (1.7083342), 1.5, 1.0e-6);
-    EXPECT_NEAR (cold (2.0), 1.3277, 1.0e-4);
-    EXPECT_LT (cold (2.0), cold (1.7083342));
-    EXPECT_EQ (cold (1.9584), cold (5.0));
-    EXPECT_EQ (cold (1.9584), cold (1.0e6));
+    struct Point { Shape shape; double u, expected, tolerance; };
+    for (const auto& p : { Point { cold, 0.0, 0.0, 1.0e-15 }, Point { cold, 1.7083342, 1.5, 1.0e-6 },
+                           Point { cold, 2.0, 1.3277, 1.0e-4 }, Point { cold, -0.9583, -0.9025, 1.0e-4 },
+                           Point { hot, 0.0, 0.0, 0.0 }, Point { hot, 1.5, 1.0, 1.0e-9 }, Point { hot, -1.125, -1.0, 1.0e-7 } })
+        EXPECT_NEAR (p.shape (p.u), p.expected, p.tolerance) << p.u;
 
-    // Rising up to the peak, never above it.
-    double previous = cold (-0.95);
+    // Flat beyond the corners.
+    for (const auto& [shape, corner, far] : { std::tuple<Shape, double, double> { cold, 1.9584, 5.0 }, { cold, 1.9584, 1.0e6 },
+                                              { cold, -0.96, -100.0 }, { hot, 1.5, 40.0 }, { hot, -1.125, -40.0 } })
+        EXPECT_EQ (shape (corner), shape (far)) << far;
+
+    // "Cold" rises up to its peak, never above it, and still falls steeply just above its
+    // lower corner; "Hot" rises and stays within +-1.
     for (double u = -0.94; u <= 1.708; u += 0.01)
     {
-        EXPECT_GT (cold (u), previous) << u;
+        EXPECT_GT (cold (u), cold (u - 0.01)) << u;
         EXPECT_LE (cold (u), 1.5);
-        previous = cold (u);
     }
-}
-
-TEST (DriveShaper, coldBottomsOutWithACorner)
-{
-    EXPECT_NEAR (cold (-0.9583), -0.9025, 1.0e-4);
-    EXPECT_EQ (cold (-0.96), cold (-100.0));
-    // No flat approach: the curve still falls steeply just above the corner.
     EXPECT_GT (cold (-0.95) - cold (-0.958), 0.005);
-}
-
-TEST (DriveShaper, hotClipsAsymmetricallyAtPlusAndMinusOne)
-{
-    EXPECT_EQ (hot (0.0), 0.0);
-    EXPECT_NEAR (hot (1.5), 1.0, 1.0e-9);
-    EXPECT_EQ (hot (1.5), hot (40.0));
-    EXPECT_NEAR (hot (-1.125), -1.0, 1.0e-7);
-    EXPECT_EQ (hot (-1.125), hot (-40.0));
 
     for (double u = -1.2; u <= 1.6; u += 0.01)
     {
         EXPECT_LE (std::abs (hot (u)), 1.0 + 1.0e-7) << u;
         EXPECT_GE (hot (u + 0.01), hot (u)) << u;
     }
-}
-
-TEST (DriveShaper, bothLanesAreShapedIndependently)
-{
-    const Double2 out = DriveShaper::hot (Double2 (2.0, -2.0));
-    EXPECT_NEAR (out.left(), 1.0, 1.0e-9);
-    EXPECT_NEAR (out.right(), -1.0, 1.0e-7);
-}
-
-TEST (DriveShaper, linearIntegratorUpdateIsAOnePoleStep)
-{
-    // state + g hp is the low-pass output lp = (g x + state) / (1 + g) for hp = x - lp,
-    // and the new state is lp + g hp.
-    double state = 0.3;
-    const double g = 0.2, x = 1.0;
-    const double lp = (g * x + state) / (1.0 + g);
-    const double y = driveShape (state, 1, g, x - lp);
-    EXPECT_NEAR (y, lp, 1.0e-15);
-    EXPECT_NEAR (state, lp + g * (x - lp), 1.0e-15);
 }

@@ -1,5 +1,5 @@
-// The two shared tables against their rule: tan(pi/2 x) and 2^x at 4001 points, stored
-// with ten decimal places, and the interpolating look-up.
+// The two shared tables against their rule (tan(pi/2 x) and 2^x at 4001 points, stored
+// with ten decimal places), the interpolating look-up, and the one-pole built on them.
 
 #include "dsp/LookupTables.h"
 #include "dsp/ReferenceVoice.h"
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-TEST (LookupTables, entriesAreTheRuleRoundedToTenDecimalPlaces)
+TEST (LookupTables, entriesFollowTheRuleAndTheLookUpInterpolates)
 {
     const auto& prewarp = prewarpTable();
     const auto& octave = octaveTable();
@@ -17,27 +17,17 @@ TEST (LookupTables, entriesAreTheRuleRoundedToTenDecimalPlaces)
         ASSERT_EQ (prewarp.data[i], reference::prewarpTable()[i]) << i;
         ASSERT_EQ (octave.data[i], reference::octaveTable()[i]) << i;
     }
-
     EXPECT_EQ (prewarp.data[0], -6366.1976713121);
-    EXPECT_EQ (prewarp.data[4000], 6366.1976713121);
     EXPECT_EQ (prewarp.data[2000], 0.0);
     EXPECT_EQ (octave.data[0], 0.0009765625);
     EXPECT_EQ (octave.data[2000], 1.0);
-    EXPECT_EQ (octave.data[4000], 1024.0);
-}
 
-TEST (LookupTables, lookUpInterpolatesAndUsesTheTopEntryAlone)
-{
-    const auto& octave = octaveTable();
     EXPECT_NEAR (octave.lookup (0.5), std::sqrt (2.0), 1.0e-9);
     EXPECT_NEAR (octave.lookup (-3.0025), std::pow (2.0, -3.0025), 1.0e-6);
-    EXPECT_EQ (octave.lookup (10.0), 1024.0);
-
-    const auto& prewarp = prewarpTable();
     EXPECT_NEAR (prewarp.lookup (0.25), std::tan (M_PI / 8.0), 1.0e-9);
+    EXPECT_EQ (octave.lookup (10.0), 1024.0);                // the top entry alone
     EXPECT_EQ (prewarp.lookup (1.0), 6366.1976713121);
 
-    // Both lanes of the two-channel look-up follow the same rule.
     const Double2 both = octave.lookup (Double2 (0.5, -3.0025));
     EXPECT_EQ (both.left(), octave.lookup (0.5));
     EXPECT_EQ (both.right(), octave.lookup (-3.0025));
@@ -66,7 +56,6 @@ TEST (ZF1Pole, isAOnePoleLowPassThreeDecibelsDownAtItsControlFrequency)
     }
 
     EXPECT_NEAR (20.0 * std::log10 (2.0 * std::hypot (c, s) / length), -3.0103, 0.001);
-
     pole.reset();
     EXPECT_EQ (pole.state, 0.0);
 }

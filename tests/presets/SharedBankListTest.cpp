@@ -1,38 +1,14 @@
 #include "presets/BankFile.h"
 #include "presets/SharedBankList.h"
+#include "support/BankXml.h"
 #include "support/UserBankFiles.h"
 
 #include <gtest/gtest.h>
 
+using namespace BankXml;
+
 namespace
 {
-    /** A bank of this product; presets named "<bank>/<n>" carry the bank's name. */
-    std::unique_ptr<juce::XmlElement> makeBank (const juce::String& name, int numPresets = 1,
-                                                const juce::String& device = "Vortane",
-                                                const juce::String& tag = "Quillmere_Bank")
-    {
-        auto bank = std::make_unique<juce::XmlElement> (tag);
-        if (name.isNotEmpty())
-            bank->setAttribute ("bank", name);
-        bank->setAttribute ("device", device);
-
-        for (int i = 0; i < numPresets; ++i)
-        {
-            auto* preset = bank->createNewChildElement ("Quillmere_Preset");
-            preset->setAttribute ("name", name + "/" + juce::String (i));
-            preset->setAttribute ("bank", name);
-        }
-        return bank;
-    }
-
-    juce::StringArray bankNames (const juce::XmlElement& list)
-    {
-        juce::StringArray names;
-        for (auto* b : list.getChildIterator())
-            names.add (b->getStringAttribute ("bank"));
-        return names;
-    }
-
     juce::OwnedArray<juce::XmlElement> banksOf (std::initializer_list<juce::XmlElement*> banks)
     {
         juce::OwnedArray<juce::XmlElement> array;
@@ -41,11 +17,16 @@ namespace
         return array;
     }
 
-    std::unique_ptr<juce::XmlElement> placeholderWithSample()
+    /** A shared list holding the placeholder with the sample preset, then the given banks. */
+    void startWithPlaceholder (SharedBankList& shared, const juce::StringArray& banks = {})
     {
-        auto placeholder = std::make_unique<juce::XmlElement> (SharedBankList::placeholderTag);
-        placeholder->createNewChildElement ("Varno")->setAttribute ("name", "Goldilocks");
-        return placeholder;
+        shared.modify ([&] (juce::XmlElement& list)
+        {
+            auto* placeholder = list.createNewChildElement (SharedBankList::placeholderTag);
+            placeholder->createNewChildElement ("Varno")->setAttribute ("name", "Goldilocks");
+            for (auto& name : banks)
+                list.addChildElement (makeBank (name).release());
+        });
     }
 
     std::unique_ptr<juce::XmlElement> listOf (SharedBankList& shared)
@@ -95,30 +76,18 @@ INSTANTIATE_TEST_SUITE_P (Cases, BankRenaming, ::testing::Values (
     RenameCase { "second unnamed", { "Init", "Quillmere_Bank" }, "", "Quillmere_Bank 1" }),
     [] (const auto& testCase) { return juce::String (testCase.param.label).replaceCharacter (' ', '_').toStdString(); });
 
-TEST (SharedBankList, refusesBanksOfAnotherTagOrDeviceAndLeavesTheListAlone)
-{
-    juce::XmlElement list ("Vortane");
-    list.addChildElement (makeBank ("Init").release());
-
-    EXPECT_EQ (SharedBankList::appendBank (list, *makeBank ("X", 1, "Other")).index, -1);
-    EXPECT_EQ (SharedBankList::appendBank (list, *makeBank ("Y", 1, "")).index, -1);
-    EXPECT_EQ (SharedBankList::appendBank (list, *makeBank ("Z", 1, "Vortane", "Bank")).index, -1);
-
-    EXPECT_EQ (bankNames (list), juce::StringArray ("Init"));
-}
-
 //==============================================================================
-TEST (SharedBankList, publishPutsFactoryBanksInPlaceOfThePlaceholderThenUserBanks)
+TEST (SharedBankList, publishPutsFactoryBanksInPlaceOfThePlaceholderThenUserBanksThenAddedOnes)
 {
     SharedBankList shared;
-    shared.modify ([] (juce::XmlElement& list) { list.addChildElement (placeholderWithSample().release()); });
+    startWithPlaceholder (shared, { "Live" });   // added by an instance before loading finished
 
     const auto last = shared.publish (banksOf ({ makeBank ("Init", 2).release(), makeBank ("Extra").release() }),
                                       banksOf ({ makeBank ("Live").release(), makeBank ("X", 1, "Other").release(),
                                                  makeBank ("Init").release(), makeBank ("Live").release() }));
 
     const auto list = listOf (shared);
-    EXPECT_EQ (bankNames (*list), juce::StringArray ("Init", "Extra", "Live", "Init 1", "Live 1"));
+    EXPECT_EQ (bankNames (*list), juce::StringArray ("Init", "Extra", "Live", "Init 1", "Live 1", "Live 2"));
     EXPECT_EQ (list->getIntAttribute ("userBankIndex", -1), 2);
     EXPECT_EQ (last.index, 4);
     EXPECT_EQ (last.name, "Live 1");
@@ -135,7 +104,7 @@ TEST (SharedBankList, publishPutsFactoryBanksInPlaceOfThePlaceholderThenUserBank
 TEST (SharedBankList, publishWithoutFactoryBankKeepsThePlaceholderFirst)
 {
     SharedBankList shared;
-    shared.modify ([] (juce::XmlElement& list) { list.addChildElement (placeholderWithSample().release()); });
+    startWithPlaceholder (shared);
 
     shared.publish ({}, banksOf ({ makeBank ("Live").release() }));
 
@@ -147,31 +116,25 @@ TEST (SharedBankList, publishWithoutFactoryBankKeepsThePlaceholderFirst)
     EXPECT_EQ (list->getIntAttribute ("userBankIndex", -1), 1);
 }
 
-TEST (SharedBankList, banksAddedBeforePublishingFollowTheUserBanks)
-{
-    SharedBankList shared;
-    shared.modify ([] (juce::XmlElement& list)
-    {
-        list.addChildElement (placeholderWithSample().release());
-        list.addChildElement (makeBank ("Live").release());
-    });
-
-    shared.publish (banksOf ({ makeBank ("Init").release() }), banksOf ({ makeBank ("Live").release() }));
-
-    EXPECT_EQ (bankNames (*listOf (shared)), juce::StringArray ("Init", "Live", "Live 1"));
-}
-
 //==============================================================================
 using SharedBankListSaving = UserBankFileTest;
 
-TEST_F (SharedBankListSaving, nothingIsWrittenBeforeTheListIsLoaded)
+TEST_F (SharedBankListSaving, neitherAnUnloadedListNorAKeptFileIsWritten)
 {
-    writeBankFile ("precious");
-    SharedBankList shared;
+    for (const bool loadedButKept : { false, true })
+    {
+        writeBankFile ("precious");
+        SharedBankList shared;
+        if (loadedButKept)
+        {
+            shared.publish (banksOf ({ makeBank ("Init").release() }), {});
+            shared.keepUserFileAsItIs();
+        }
 
-    shared.save (bankFile(), shared.requestSave());
+        shared.save (bankFile(), shared.requestSave());
 
-    EXPECT_EQ (bankFile().loadFileAsString(), "precious");
+        EXPECT_EQ (bankFile().loadFileAsString(), "precious") << loadedButKept;
+    }
 }
 
 TEST_F (SharedBankListSaving, anEarlierRequestNeverWritesOverALaterSnapshot)
@@ -194,16 +157,4 @@ TEST_F (SharedBankListSaving, anEarlierRequestNeverWritesOverALaterSnapshot)
     const auto read = BankFile::readUserFile (bankFile());
     ASSERT_EQ (read.banks.size(), 2);
     EXPECT_EQ (read.banks[1]->getStringAttribute ("bank"), "B");
-}
-
-TEST_F (SharedBankListSaving, aKeptFileIsNeverWritten)
-{
-    writeBankFile ("precious");
-    SharedBankList shared;
-    shared.publish (banksOf ({ makeBank ("Init").release() }), {});
-    shared.keepUserFileAsItIs();
-
-    shared.save (bankFile(), shared.requestSave());
-
-    EXPECT_EQ (bankFile().loadFileAsString(), "precious");
 }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 /** Deterministic test signals. */
 class SignalGenerator
@@ -30,6 +31,20 @@ public:
     {
         for (int i = 0; i < buffer.getNumSamples(); ++i)
             buffer.setSample (channel, i, (float) (amplitude * noise()));
+    }
+
+    /** Mostly noise, with NaN, infinities, denormals and huge values mixed in. */
+    float hostile() noexcept
+    {
+        const double pick = noise();
+        if (pick > 0.98) return std::numeric_limits<float>::quiet_NaN();
+        if (pick > 0.96) return std::numeric_limits<float>::infinity();
+        if (pick > 0.94) return -std::numeric_limits<float>::infinity();
+        if (pick > 0.92) return 1.0e-41f;
+        if (pick > 0.90) return -std::numeric_limits<float>::denorm_min();
+        if (pick > 0.88) return 3.0e38f;
+        if (pick > 0.86) return -1.0e20f;
+        return (float) noise();
     }
 
     /** Fills a channel with a sine that continues from sample index start. */
