@@ -86,26 +86,19 @@ INSTANTIATE_TEST_SUITE_P (Texts, NormalisedValueTest, ::testing::Values (
 
 TEST (StateNumbers, integersSaturateAndWholeNumbersAreStrict)
 {
-    EXPECT_EQ (StateNumbers::readLeadingInt ("42abc"), 42);
-    EXPECT_EQ (StateNumbers::readLeadingInt ("-7"), -7);
-    EXPECT_EQ (StateNumbers::readLeadingInt ("x1"), 0);
-    EXPECT_EQ (StateNumbers::readLeadingInt ("99999999999999999999"), std::numeric_limits<int>::max());
-    EXPECT_EQ (StateNumbers::readLeadingInt ("-99999999999999999999"), std::numeric_limits<int>::min());
+    const std::pair<const char*, int> leading[] = { { "42abc", 42 }, { "-7", -7 }, { "x1", 0 },
+        { "99999999999999999999", std::numeric_limits<int>::max() }, { "-99999999999999999999", std::numeric_limits<int>::min() } };
+    for (auto [text, expected] : leading)
+        EXPECT_EQ (StateNumbers::readLeadingInt (text), expected) << text;
 
-    EXPECT_TRUE (StateNumbers::readLockFlag ("1"));
-    EXPECT_TRUE (StateNumbers::readLockFlag ("3x"));
-    EXPECT_FALSE (StateNumbers::readLockFlag ("0"));
-    EXPECT_FALSE (StateNumbers::readLockFlag ("-1"));
-    EXPECT_FALSE (StateNumbers::readLockFlag ("yes"));
+    const std::pair<const char*, bool> locks[] = { { "1", true }, { "3x", true }, { "0", false }, { "-1", false }, { "yes", false } };
+    for (auto [text, expected] : locks)
+        EXPECT_EQ (StateNumbers::readLockFlag (text), expected) << text;
 
-    EXPECT_EQ (StateNumbers::readIndex ("7", 44), 7);
-    EXPECT_EQ (StateNumbers::readIndex (" 43 ", 44), 43);
-    EXPECT_EQ (StateNumbers::readIndex ("44", 44), -1);
-    EXPECT_EQ (StateNumbers::readIndex ("-2", 44), -1);
-    EXPECT_EQ (StateNumbers::readIndex ("7x", 44), -1);
-    EXPECT_EQ (StateNumbers::readIndex ("1e3", 44), -1);
-    EXPECT_EQ (StateNumbers::readIndex ("", 44), -1);
-    EXPECT_EQ (StateNumbers::readIndex ("99999999999999999999", 44), -1);
+    const std::pair<const char*, int> indices[] = { { "7", 7 }, { " 43 ", 43 }, { "44", -1 }, { "-2", -1 }, { "7x", -1 },
+                                                    { "1e3", -1 }, { "", -1 }, { "99999999999999999999", -1 } };
+    for (auto [text, expected] : indices)
+        EXPECT_EQ (StateNumbers::readIndex (text, 44), expected) << text;
 }
 
 //==============================================================================
@@ -161,16 +154,13 @@ TEST (SafeXml, utf8ValidityFollowsTheEncodingRules)
 {
     auto valid = [] (const std::string& s) { return SafeXml::isValidUtf8 (s.data(), s.size()); };
 
-    EXPECT_TRUE (valid ("plain"));
-    EXPECT_TRUE (valid ("\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80"));   // 2, 3 and 4 bytes
-    EXPECT_TRUE (valid ("\xf4\x8f\xbf\xbf"));                        // U+10FFFF
-    EXPECT_FALSE (valid ("\xf4\x90\x80\x80"));                       // beyond U+10FFFF
-    EXPECT_FALSE (valid ("\xc0\xaf"));                               // overlong '/'
-    EXPECT_FALSE (valid ("\xe0\x80\xaf"));                           // overlong '/'
-    EXPECT_FALSE (valid ("\xed\xa0\x80"));                           // surrogate
-    EXPECT_FALSE (valid ("\xc3"));                                   // cut short
-    EXPECT_FALSE (valid ("\x80"));                                   // stray continuation
-    EXPECT_FALSE (valid ("\xff"));
+    // 2, 3 and 4 bytes, and U+10FFFF.
+    for (auto* good : { "plain", "\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80", "\xf4\x8f\xbf\xbf" })
+        EXPECT_TRUE (valid (good)) << good;
+
+    // Beyond U+10FFFF, overlong '/' twice, a surrogate, cut short, a stray continuation, 0xff.
+    for (auto* bad : { "\xf4\x90\x80\x80", "\xc0\xaf", "\xe0\x80\xaf", "\xed\xa0\x80", "\xc3", "\x80", "\xff" })
+        EXPECT_FALSE (valid (bad)) << bad;
     EXPECT_FALSE (valid (std::string ("a\0b", 3)));
 }
 
