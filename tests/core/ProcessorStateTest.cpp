@@ -70,7 +70,7 @@ TEST_P (RestorePathTest, missingParametersTakeTheirDefaultsBadOnesAreSafeAndEmpt
     EXPECT_FLOAT_EQ (quilParam (p, out).getValue(), 0.0f);   // unreadable text reads as 0
 }
 
-TEST_P (RestorePathTest, onlyTheHostPathSetsLockedParametersLocksAndControllers)
+TEST_P (RestorePathTest, onlyTheHostPathSetsLockedParametersLocksAndControllersAndClearsUndo)
 {
     const bool hostState = GetParam();
     VortaneAudioProcessor p;
@@ -82,6 +82,7 @@ TEST_P (RestorePathTest, onlyTheHostPathSetsLockedParametersLocksAndControllers)
     MappingRecorder mappings;
     p.addCCListener (&mappings);
     p.learningIndex = 6;
+    gesture (p, drive, 0.9f);
 
     auto xml = presetWith (".Power Btn    :0,Cutoff:0.4,");
     xml->setAttribute ("Locks", "Cutoff:1,");
@@ -97,31 +98,21 @@ TEST_P (RestorePathTest, onlyTheHostPathSetsLockedParametersLocksAndControllers)
     EXPECT_EQ (p.learningIndex.load(), 6);
     EXPECT_EQ (mappings.indices, hostState ? std::vector<int> { 6 } : std::vector<int> {});
 
+    // Only a host restore clears the undo history; a preset load adds no step of its own.
+    EXPECT_EQ (p.undoManager.canUndo(), ! hostState);
+    if (! hostState)
+    {
+        p.undoManager.undo();
+        EXPECT_FLOAT_EQ (quilParam (p, drive).getValue(), quilParam (p, drive).getDefaultValue());
+        EXPECT_FALSE (p.undoManager.canUndo());
+    }
+
     xml->setAttribute ("Locks", "Cutoff:0,");
     p.restoreStateFromXml (xml.get(), hostState);
     EXPECT_FALSE (quilParam (p, cutoff).isLocked());
 
     p.removeCCListener (&mappings);
     quilParam (p, in).removeListener (&lockListener);
-}
-
-TEST_P (RestorePathTest, onlyTheHostPathClearsTheUndoHistory)
-{
-    const bool hostState = GetParam();
-    VortaneAudioProcessor p;
-
-    gesture (p, cutoff, 0.9f);
-    ASSERT_TRUE (p.undoManager.canUndo());
-
-    p.restoreStateFromXml (presetWith ("Cutoff:0.1,").get(), hostState);
-    EXPECT_EQ (p.undoManager.canUndo(), ! hostState);
-
-    if (! hostState)
-    {
-        // The load itself adds no step: undo goes back past it to the gesture's start.
-        p.undoManager.undo();
-        EXPECT_FLOAT_EQ (quilParam (p, cutoff).getValue(), quilParam (p, cutoff).getDefaultValue());
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P (Paths, RestorePathTest, ::testing::Values (false, true),
