@@ -100,7 +100,7 @@ TEST (MidiControllers, learningWaitsPastThePedalAndRelearningMovesTheBinding)
     EXPECT_TRUE (StateSnapshot::of (p) == before);
 }
 
-TEST (MidiControllers, learntControllerSpansZeroToExactlyOneAsOneHostGestureEach)
+TEST (MidiControllers, learntControllerSpansZeroToExactlyOneAsOneHostGestureEachAnd120Resets)
 {
     CountingProcessor p;
     p.ccMap[21] = 2;
@@ -115,6 +115,15 @@ TEST (MidiControllers, learntControllerSpansZeroToExactlyOneAsOneHostGestureEach
 
     EXPECT_EQ (host.gestureBegins, 3);
     EXPECT_EQ (host.gestureEnds, 3);
+    EXPECT_EQ (p.resets, 0);
+
+    // 120 resets the filter on any channel; mapped, it also moves its parameter.
+    p.process ({ cc (120, 0, 1), cc (120, 127, 16) });
+    EXPECT_EQ (p.resets, 2);
+    p.ccMap[120] = 3;
+    p.process ({ cc (120, 127) });
+    EXPECT_EQ (p.resets, 3);
+    EXPECT_EQ (p.value (3), 1.0f);
 }
 
 TEST (MidiControllers, entriesThatAreNoParameterOtherMessagesAndBytesOutOfRangeAreHarmless)
@@ -143,19 +152,6 @@ TEST (MidiControllers, entriesThatAreNoParameterOtherMessagesAndBytesOutOfRangeA
     EXPECT_EQ (p.value (1), 1.0f);
     for (int i = 0; i < numParams; ++i)
         EXPECT_TRUE (p.value (i) >= 0.0f && p.value (i) <= 1.0f) << i;
-}
-
-TEST (MidiControllers, controller120ResetsTheFilterOnAnyChannelInsideTheAudioLock)
-{
-    CountingProcessor p;
-    p.process ({ cc (120, 0, 1), cc (120, 127, 16) });
-    EXPECT_EQ (p.resets, 2);
-
-    // A mapped 120 both moves its parameter and resets.
-    p.ccMap[120] = 3;
-    p.process ({ cc (120, 127) });
-    EXPECT_EQ (p.resets, 3);
-    EXPECT_EQ (p.value (3), 1.0f);
 }
 
 TEST (MidiControllers, presetRequestsReachThePresetManagerInOrderWithTheStoredBank)
