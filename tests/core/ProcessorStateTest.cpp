@@ -1,3 +1,4 @@
+#include "support/ParameterIndex.h"
 #include "support/StateSnapshot.h"
 
 #include <gtest/gtest.h>
@@ -6,18 +7,10 @@
 
 namespace
 {
-    enum Index { power = 0, in = 1, cutoff = 2, resonance = 3 };
-
     struct LockCounter : QuilParam::Listener
     {
         void parameterLockChanged (QuilParam*) override { ++calls; }
         int calls = 0;
-    };
-
-    struct MappingCounter : MidiCCListener::Listener
-    {
-        void midiMappingChanged (int index) override { indices.push_back (index); }
-        std::vector<int> indices;
     };
 
     std::unique_ptr<juce::XmlElement> presetWith (const juce::String& parameters)
@@ -31,132 +24,95 @@ namespace
         return xml;
     }
 
-    QuilParam& param (VortaneAudioProcessor& p, int index) { return *dynamic_cast<QuilParam*> (p.getParameters()[index]); }
-
-    /** A real gesture, as a control makes it, so that the undo history has a step. */
-    void gesture (VortaneAudioProcessor& p, int index, float normalised)
-    {
-        auto& prm = param (p, index);
-        prm.beginChangeGesture();
-        prm.setValueNotifyingHost (normalised);
-        prm.endChangeGesture();
-    }
-
     class RestorePathTest : public ::testing::TestWithParam<bool> {};
 }
 
-TEST_P (RestorePathTest, missingParametersTakeTheirDefaultsAndEmptyListsChangeNothing)
+TEST_P (RestorePathTest, missingParametersTakeTheirDefaultsBadOnesAreSafeAndEmptyListsChangeNothing)
 {
     const bool hostState = GetParam();
     VortaneAudioProcessor p;
-    param (p, power).setLocked (false);
+    quilParam (p, power).setLocked (false);
 
     for (auto* prm : p.getParameters())
         prm->setValue (0.1f);
     const auto before = StateSnapshot::of (p);
+    HostDisplayCounter host (p);
 
-    p.restoreStateFromXml (presetWith ({}).get(), hostState);
-    EXPECT_TRUE (StateSnapshot::of (p) == before) << "no Parameters attribute";
+    juce::XmlElement other ("Other_Preset");
+    other.setAttribute ("Parameters", "Cutoff:0.9,");
+    const auto noList = presetWith ({}), noItems = presetWith ("no items here");
+    for (auto* xml : { &other, (juce::XmlElement*) nullptr, noList.get(), noItems.get() })
+    {
+        p.restoreStateFromXml (xml, hostState);
+        EXPECT_TRUE (StateSnapshot::of (p) == before) << (xml != nullptr ? xml->toString() : "null");
+        if (xml == nullptr)
+            EXPECT_EQ (host.changes, 0);                          // other tags are ignored
+    }
 
-    p.restoreStateFromXml (presetWith ("no items here").get(), hostState);
-    EXPECT_TRUE (StateSnapshot::of (p) == before) << "list without items";
-
+    host.changes = 0;
     p.restoreStateFromXml (presetWith ("Cutoff:0.25,Unknown:0.5,Cutoff:0.75,Resonance:0.5").get(), hostState);
-    EXPECT_FLOAT_EQ (param (p, cutoff).getValue(), 0.25f);   // the first item counts
-    EXPECT_FLOAT_EQ (param (p, resonance).getValue(), 0.5f);  // last item without comma
-
+    EXPECT_EQ (host.changes, 1);                                  // the host hears of it once
+    EXPECT_FLOAT_EQ (quilParam (p, cutoff).getValue(), 0.25f);   // the first item counts
+    EXPECT_FLOAT_EQ (quilParam (p, resonance).getValue(), 0.5f);  // last item without comma
     for (int i : { power, in })
-        EXPECT_FLOAT_EQ (param (p, i).getValue(), param (p, i).getDefaultValue()) << i;
+        EXPECT_FLOAT_EQ (quilParam (p, i).getValue(), quilParam (p, i).getDefaultValue()) << i;
 
     EXPECT_EQ (p.getCurrentName(), "Loaded");
     EXPECT_EQ (p.getCurrentBank(), "Factory");
     EXPECT_EQ (p.getCurrentUuid(), "6f1c8a9e-0000-4000-8000-000000000001");
-}
 
-TEST_P (RestorePathTest, badValuesBecomeDefaultsOrAreClamped)
-{
-    const bool hostState = GetParam();
-    VortaneAudioProcessor p;
-
+    // Values that are no number become defaults; numbers outside 0..1 are clamped.
     p.restoreStateFromXml (presetWith ("In:nan,Cutoff:1e999,Resonance:-inf,Type:7,Drive:-0.5,Out:junk,").get(), hostState);
-
-    EXPECT_FLOAT_EQ (param (p, in).getValue(), param (p, in).getDefaultValue());
-    EXPECT_FLOAT_EQ (param (p, cutoff).getValue(), param (p, cutoff).getDefaultValue());
-    EXPECT_FLOAT_EQ (param (p, resonance).getValue(), param (p, resonance).getDefaultValue());
-    EXPECT_FLOAT_EQ (p.getParameters()[4]->getValue(), 1.0f);
-    EXPECT_FLOAT_EQ (p.getParameters()[5]->getValue(), 0.0f);
-    EXPECT_FLOAT_EQ (p.getParameters()[7]->getValue(), 0.0f);   // unreadable text reads as 0
+    for (int i : { in, cutoff, resonance })
+        EXPECT_FLOAT_EQ (quilParam (p, i).getValue(), quilParam (p, i).getDefaultValue()) << i;
+    EXPECT_FLOAT_EQ (quilParam (p, type).getValue(), 1.0f);
+    EXPECT_FLOAT_EQ (quilParam (p, drive).getValue(), 0.0f);
+    EXPECT_FLOAT_EQ (quilParam (p, out).getValue(), 0.0f);   // unreadable text reads as 0
 }
 
-TEST_P (RestorePathTest, onlyTheHostPathSetsLockedParametersLocksAndControllers)
+TEST_P (RestorePathTest, onlyTheHostPathSetsLockedParametersLocksAndControllersAndClearsUndo)
 {
     const bool hostState = GetParam();
     VortaneAudioProcessor p;
-    ASSERT_TRUE (param (p, power).isLocked());
+    ASSERT_TRUE (quilParam (p, power).isLocked());
     p.ccMap[9] = 4;
 
     LockCounter lockListener;
-    param (p, in).addListener (&lockListener);
-    MappingCounter mappings;
+    quilParam (p, in).addListener (&lockListener);
+    MappingRecorder mappings;
     p.addCCListener (&mappings);
     p.learningIndex = 6;
+    gesture (p, drive, 0.9f);
 
     auto xml = presetWith (".Power Btn    :0,Cutoff:0.4,");
     xml->setAttribute ("Locks", "Cutoff:1,");
     xml->setAttribute ("CC7", "3");
     p.restoreStateFromXml (xml.get(), hostState);
 
-    EXPECT_FLOAT_EQ (param (p, power).getValue(), hostState ? 0.0f : 1.0f);
-    EXPECT_TRUE (param (p, power).isLocked());                   // not listed: stays as it was
-    EXPECT_EQ (param (p, cutoff).isLocked(), hostState);
+    EXPECT_FLOAT_EQ (quilParam (p, power).getValue(), hostState ? 0.0f : 1.0f);
+    EXPECT_TRUE (quilParam (p, power).isLocked());                   // not listed: stays as it was
+    EXPECT_EQ (quilParam (p, cutoff).isLocked(), hostState);
     EXPECT_EQ (lockListener.calls, hostState ? 1 : 0);           // told although unchanged
     EXPECT_EQ (p.ccMap[7].load(), hostState ? 3 : -1);
     EXPECT_EQ (p.ccMap[9].load(), hostState ? -1 : 4);
     EXPECT_EQ (p.learningIndex.load(), 6);
     EXPECT_EQ (mappings.indices, hostState ? std::vector<int> { 6 } : std::vector<int> {});
 
-    xml->setAttribute ("Locks", "Cutoff:0,");
-    p.restoreStateFromXml (xml.get(), hostState);
-    EXPECT_FALSE (param (p, cutoff).isLocked());
-
-    p.removeCCListener (&mappings);
-    param (p, in).removeListener (&lockListener);
-}
-
-TEST_P (RestorePathTest, onlyTheHostPathClearsTheUndoHistory)
-{
-    const bool hostState = GetParam();
-    VortaneAudioProcessor p;
-
-    gesture (p, cutoff, 0.9f);
-    ASSERT_TRUE (p.undoManager.canUndo());
-
-    p.restoreStateFromXml (presetWith ("Cutoff:0.1,").get(), hostState);
+    // Only a host restore clears the undo history; a preset load adds no step of its own.
     EXPECT_EQ (p.undoManager.canUndo(), ! hostState);
-
     if (! hostState)
     {
-        // The load itself adds no step: undo goes back past it to the gesture's start.
         p.undoManager.undo();
-        EXPECT_FLOAT_EQ (param (p, cutoff).getValue(), param (p, cutoff).getDefaultValue());
+        EXPECT_FLOAT_EQ (quilParam (p, drive).getValue(), quilParam (p, drive).getDefaultValue());
+        EXPECT_FALSE (p.undoManager.canUndo());
     }
-}
 
-TEST_P (RestorePathTest, tellsTheHostOnceAndIgnoresOtherTags)
-{
-    const bool hostState = GetParam();
-    VortaneAudioProcessor p;
-    HostDisplayCounter host (p);
+    xml->setAttribute ("Locks", "Cutoff:0,");
+    p.restoreStateFromXml (xml.get(), hostState);
+    EXPECT_FALSE (quilParam (p, cutoff).isLocked());
 
-    juce::XmlElement other ("Other_Preset");
-    other.setAttribute ("Parameters", "Cutoff:0.9,");
-    p.restoreStateFromXml (&other, hostState);
-    p.restoreStateFromXml (nullptr, hostState);
-    EXPECT_EQ (host.changes, 0);
-    EXPECT_FLOAT_EQ (param (p, cutoff).getValue(), param (p, cutoff).getDefaultValue());
-
-    p.restoreStateFromXml (presetWith ("Cutoff:0.9,").get(), hostState);
-    EXPECT_EQ (host.changes, 1);
+    p.removeCCListener (&mappings);
+    quilParam (p, in).removeListener (&lockListener);
 }
 
 INSTANTIATE_TEST_SUITE_P (Paths, RestorePathTest, ::testing::Values (false, true),
@@ -186,7 +142,6 @@ TEST (ProcessorState, hostStateCarriesTheCurrentPresetIdAndPresetsAFreshOne)
 TEST (ProcessorState, controllerAttributesThatAreNoParameterIndexLeaveTheControllerUnmapped)
 {
     VortaneAudioProcessor p;
-    const int numParams = p.getParameters().size();
 
     auto xml = presetWith ({});
     const std::pair<int, const char*> entries[] = {
@@ -203,12 +158,9 @@ TEST (ProcessorState, controllerAttributesThatAreNoParameterIndexLeaveTheControl
 
     p.restoreStateFromXml (xml.get(), true);
 
-    ASSERT_EQ (numParams, 44);
-    const std::vector<int> expected { -1, 0, 43, -1, -1, -1, -1, -1, -1, -1, 5 };
-    for (int n = 0; n <= 10; ++n)
-        EXPECT_EQ (p.ccMap[n].load(), expected[(size_t) n]) << n;
-    for (int n = 11; n < MidiCCListener::numControllers; ++n)
-        EXPECT_EQ (p.ccMap[n].load(), -1) << n;
+    ASSERT_EQ (p.getParameters().size(), (int) numParams);
+    for (int n = 0; n < MidiCCListener::numControllers; ++n)
+        EXPECT_EQ (p.ccMap[n].load(), n == 1 ? 0 : n == 2 ? 43 : n == 10 ? 5 : -1) << n;
 }
 
 TEST (ProcessorState, savedPresetNameBankAndIdAlwaysBelongTogether)

@@ -1,4 +1,4 @@
-#include "midi/MidiCCListener.h"
+#include "support/ParameterIndex.h"
 
 #include <gtest/gtest.h>
 #include <atomic>
@@ -11,12 +11,6 @@ namespace
     {
         void ccMappedValueChanged (int, float) override {}
         void presetSelectRequested (int, int) override {}
-    };
-
-    struct Recorder : MidiCCListener::Listener
-    {
-        void midiMappingChanged (int index) override { indices.push_back (index); }
-        std::vector<int> indices;
     };
 
     /** Poisons itself when destroyed, so a call after removal is caught even
@@ -37,20 +31,31 @@ namespace
     };
 }
 
-TEST (ControllerMap, listenersAreToldInTheOrderAddedAndOnceEach)
+TEST (ControllerMap, listenersAreToldInTheOrderAddedOnceEachAndMayRemoveThemselves)
 {
+    struct SelfRemoving : MidiCCListener::Listener
+    {
+        explicit SelfRemoving (MidiCCListener& m) : map (m) {}
+        void midiMappingChanged (int) override { ++calls; map.removeCCListener (this); }
+        MidiCCListener& map;
+        int calls = 0;
+    };
+
     Map map;
-    Recorder a, b;
+    MappingRecorder a, b;
+    SelfRemoving leaves (map);
     map.addCCListener (&a);
+    map.addCCListener (&leaves);
     map.addCCListener (&b);
     map.addCCListener (&a);
-    EXPECT_EQ (map.getNumCCListeners(), 2);
+    EXPECT_EQ (map.getNumCCListeners(), 3);
 
     map.notifyListeners (4);
     map.removeCCListener (&a);
     map.notifyListeners (5);
 
     EXPECT_EQ (a.indices, std::vector<int> { 4 });
+    EXPECT_EQ (leaves.calls, 1);
     EXPECT_EQ (b.indices, (std::vector<int> { 4, 5 }));
 }
 
@@ -91,7 +96,7 @@ TEST (ControllerMap, learningIsClaimedOnceWhenTwoThreadsRace)
 TEST (ControllerMap, removedListenersAreNeverCalledWhileTheAudioThreadNotifies)
 {
     Map map;
-    Recorder steady;
+    MappingRecorder steady;
     map.addCCListener (&steady);
 
     std::atomic<bool> running { true };
@@ -124,27 +129,4 @@ TEST (ControllerMap, removedListenersAreNeverCalledWhileTheAudioThreadNotifies)
 
     EXPECT_EQ (Checked::callsAfterDeath.load(), 0);
     EXPECT_GT (steady.indices.size(), 0u);
-}
-
-TEST (ControllerMap, aListenerMayRemoveItselfWhileBeingTold)
-{
-    struct SelfRemoving : MidiCCListener::Listener
-    {
-        explicit SelfRemoving (MidiCCListener& m) : map (m) {}
-        void midiMappingChanged (int) override { ++calls; map.removeCCListener (this); }
-        MidiCCListener& map;
-        int calls = 0;
-    };
-
-    Map map;
-    SelfRemoving a (map);
-    Recorder b;
-    map.addCCListener (&a);
-    map.addCCListener (&b);
-
-    map.notifyListeners (2);
-    map.notifyListeners (3);
-
-    EXPECT_EQ (a.calls, 1);
-    EXPECT_EQ (b.indices, (std::vector<int> { 2, 3 }));
 }

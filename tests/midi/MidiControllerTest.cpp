@@ -1,4 +1,5 @@
 #include "support/AllocationCounter.h"
+#include "support/ParameterIndex.h"
 #include "support/ProcessorFixture.h"
 #include "support/StateSnapshot.h"
 
@@ -43,49 +44,32 @@ namespace
     {
         return juce::MidiMessage::controllerEvent (channel, number, value);
     }
-
-    struct MappingCounter : MidiCCListener::Listener
-    {
-        void midiMappingChanged (int index) override { indices.push_back (index); }
-        std::vector<int> indices;
-    };
-
-    class LearnableControllerTest : public ::testing::TestWithParam<std::pair<int, bool>> {};
 }
 
-TEST_P (LearnableControllerTest, learnsOnlyControllersOneTo117ExceptTheSustainPedal)
+TEST (MidiControllers, learnsOnlyControllersOneTo117ExceptTheSustainPedal)
 {
-    const auto [number, learnable] = GetParam();
-    CountingProcessor p;
-    p.ccMap[30] = 5;                       // parameter 5's previous controller
-    p.learningIndex = 5;
-
-    MappingCounter listener;
-    p.addCCListener (&listener);
-    p.process ({ cc (number, 100) });
-    p.removeCCListener (&listener);
-
-    if (learnable)
+    for (auto [number, learnable] : { std::pair { 1, true }, std::pair { 63, true }, std::pair { 65, true },
+                                      std::pair { 117, true }, std::pair { 0, false }, std::pair { 64, false },
+                                      std::pair { 118, false }, std::pair { 119, false }, std::pair { 120, false },
+                                      std::pair { 127, false } })
     {
-        EXPECT_EQ (p.ccMap[number].load(), 5);
-        EXPECT_EQ (p.ccMap[30].load(), -1);
-        EXPECT_EQ (p.learningIndex.load(), -1);
-        EXPECT_EQ (listener.indices, std::vector<int> { 5 });
-        EXPECT_FLOAT_EQ (p.value (5), 100.0f / 127.0f);  // applied at once
-    }
-    else
-    {
-        EXPECT_EQ (p.ccMap[number].load(), -1);
-        EXPECT_EQ (p.ccMap[30].load(), 5);
-        EXPECT_EQ (p.learningIndex.load(), 5);
-        EXPECT_TRUE (listener.indices.empty());
+        CountingProcessor p;
+        p.ccMap[30] = 5;                       // parameter 5's previous controller
+        p.learningIndex = 5;
+
+        MappingRecorder listener;
+        p.addCCListener (&listener);
+        p.process ({ cc (number, 100) });
+        p.removeCCListener (&listener);
+
+        EXPECT_EQ (p.ccMap[number].load(), learnable ? 5 : -1) << number;
+        EXPECT_EQ (p.ccMap[30].load(), learnable ? -1 : 5) << number;
+        EXPECT_EQ (p.learningIndex.load(), learnable ? -1 : 5) << number;
+        EXPECT_EQ (listener.indices, learnable ? std::vector<int> { 5 } : std::vector<int> {}) << number;
+        if (learnable)
+            EXPECT_FLOAT_EQ (p.value (5), 100.0f / 127.0f) << number;  // applied at once
     }
 }
-
-INSTANTIATE_TEST_SUITE_P (Numbers, LearnableControllerTest, ::testing::Values (
-    std::pair { 1, true }, std::pair { 7, true }, std::pair { 63, true }, std::pair { 65, true }, std::pair { 117, true },
-    std::pair { 0, false }, std::pair { 64, false }, std::pair { 118, false }, std::pair { 119, false },
-    std::pair { 120, false }, std::pair { 127, false }));
 
 TEST (MidiControllers, learningWaitsPastThePedalAndRelearningMovesTheBinding)
 {
@@ -116,7 +100,7 @@ TEST (MidiControllers, learningWaitsPastThePedalAndRelearningMovesTheBinding)
     EXPECT_TRUE (StateSnapshot::of (p) == before);
 }
 
-TEST (MidiControllers, learntControllerSpansZeroToExactlyOneAsOneHostGestureEach)
+TEST (MidiControllers, learntControllerSpansZeroToExactlyOneAsOneHostGestureEachAnd120Resets)
 {
     CountingProcessor p;
     p.ccMap[21] = 2;
@@ -131,61 +115,43 @@ TEST (MidiControllers, learntControllerSpansZeroToExactlyOneAsOneHostGestureEach
 
     EXPECT_EQ (host.gestureBegins, 3);
     EXPECT_EQ (host.gestureEnds, 3);
+    EXPECT_EQ (p.resets, 0);
+
+    // 120 resets the filter on any channel; mapped, it also moves its parameter.
+    p.process ({ cc (120, 0, 1), cc (120, 127, 16) });
+    EXPECT_EQ (p.resets, 2);
+    p.ccMap[120] = 3;
+    p.process ({ cc (120, 127) });
+    EXPECT_EQ (p.resets, 3);
+    EXPECT_EQ (p.value (3), 1.0f);
 }
 
-TEST (MidiControllers, entriesThatAreNoParameterAndBytesOutOfRangeAreHarmless)
+TEST (MidiControllers, entriesThatAreNoParameterOtherMessagesAndBytesOutOfRangeAreHarmless)
 {
     CountingProcessor p;
+    p.ccMap[1] = 2;
     p.ccMap[7] = 44;
     p.ccMap[8] = -5;
     p.ccMap[9] = 1;
     const auto before = StateSnapshot::of (p);
 
     p.process ({ cc (7, 100), cc (8, 100) });
-    EXPECT_TRUE (StateSnapshot::of (p) == before);
-
-    // Raw messages whose data bytes exceed 7 bits, as a faulty host may send.
-    juce::AudioBuffer<float> buffer (4, 64);
-    buffer.clear();
-    juce::MidiBuffer midi;
-    const juce::uint8 bigNumber[] = { 0xb0, 200, 5 };
-    const juce::uint8 bigValue[] = { 0xb0, 9, 250 };
-    midi.addEvent (bigNumber, 3, 0);
-    midi.addEvent (bigValue, 3, 1);
-    p.processBlock (buffer, midi);
-
-    EXPECT_EQ (p.value (1), 1.0f);
-    for (int i = 0; i < p.getParameters().size(); ++i)
-        EXPECT_TRUE (p.value (i) >= 0.0f && p.value (i) <= 1.0f) << i;
-}
-
-TEST (MidiControllers, notesPitchWheelAndProgramChangesDoNothing)
-{
-    CountingProcessor p;
-    p.ccMap[1] = 2;
     p.learningIndex = 4;
-    const auto before = StateSnapshot::of (p);
-
     p.process ({ juce::MidiMessage::noteOn (1, 60, 0.8f), juce::MidiMessage::pitchWheel (1, 0),
                  juce::MidiMessage::programChange (1, 5), juce::MidiMessage::channelPressureChange (1, 90),
                  juce::MidiMessage::aftertouchChange (1, 60, 90), juce::MidiMessage::noteOff (1, 60) });
-
     EXPECT_TRUE (StateSnapshot::of (p) == before);
     EXPECT_EQ (p.learningIndex.load(), 4);
     EXPECT_EQ (p.resets, 0);
-}
 
-TEST (MidiControllers, controller120ResetsTheFilterOnAnyChannelInsideTheAudioLock)
-{
-    CountingProcessor p;
-    p.process ({ cc (120, 0, 1), cc (120, 127, 16) });
-    EXPECT_EQ (p.resets, 2);
+    // Raw messages whose data bytes exceed 7 bits, as a faulty host may send.
+    p.learningIndex = -1;
+    const juce::uint8 bigNumber[] = { 0xb0, 200, 5 }, bigValue[] = { 0xb0, 9, 250 };
+    p.process ({ juce::MidiMessage (bigNumber, 3), juce::MidiMessage (bigValue, 3) });
 
-    // A mapped 120 both moves its parameter and resets.
-    p.ccMap[120] = 3;
-    p.process ({ cc (120, 127) });
-    EXPECT_EQ (p.resets, 3);
-    EXPECT_EQ (p.value (3), 1.0f);
+    EXPECT_EQ (p.value (1), 1.0f);
+    for (int i = 0; i < numParams; ++i)
+        EXPECT_TRUE (p.value (i) >= 0.0f && p.value (i) <= 1.0f) << i;
 }
 
 TEST (MidiControllers, presetRequestsReachThePresetManagerInOrderWithTheStoredBank)
@@ -223,7 +189,7 @@ TEST (MidiControllers, controllersOnTheAudioPathAllocateNothing)
         midi.addEvent (m, 0);
 
     // Learning with a listener, from a thread that is not the message thread, as in a host.
-    MappingCounter listener;
+    MappingRecorder listener;
     listener.indices.reserve (8);
     p.addCCListener (&listener);
     p.processBlock (buffer, midi);   // warm-up

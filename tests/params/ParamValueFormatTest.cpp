@@ -4,51 +4,30 @@
 
 #include <gtest/gtest.h>
 
-namespace
+TEST (FormatParamValue, keepsThreeSignificantPlaces)
 {
-    struct FormatCase
+    const struct { double x; int decimals; const char* expected; } cases[] = {
+        { 12.3456, 3, "12.3" }, { 1.23456, 3, "1.23" }, { 123.456, 3, "123" }, { -5.5, 3, "-5.50" },
+        { 0.0004, 3, "0.00" }, { -0.0004, 3, "0.00" },      // "-0.000" reads as zero
+        { 0.0, 2, "0.00" }, { 99.96, 2, "99.9" },           // cut, not rounded again
+        { 99.996, 2, "100" }, { -123.4, 2, "-123" }, { 1234.5, 1, "123" },   // the form is for values below 1000
+        { 0.004, 2, "0.00" }, { 0.006, 2, "0.01" } };
+
+    for (const auto& c : cases)
     {
-        double x;
-        int decimals;
-        const char* expected;
-    };
-
-    class FormatParamValueTest : public ::testing::TestWithParam<FormatCase> {};
+        EXPECT_EQ (formatParamValue (c.x, c.decimals), c.expected) << c.x;
+        EXPECT_EQ (formatParamValue (c.x, c.decimals).toStdString(), reference::paramValue (c.x, c.decimals)) << c.x;
+    }
 }
 
-TEST_P (FormatParamValueTest, keepsThreeSignificantPlaces)
-{
-    const auto c = GetParam();
-    EXPECT_EQ (formatParamValue (c.x, c.decimals), c.expected);
-    EXPECT_EQ (formatParamValue (c.x, c.decimals).toStdString(), reference::paramValue (c.x, c.decimals));
-}
-
-INSTANTIATE_TEST_SUITE_P (Examples, FormatParamValueTest, ::testing::Values (
-    FormatCase { 12.3456, 3, "12.3" },
-    FormatCase { 1.23456, 3, "1.23" },
-    FormatCase { 123.456, 3, "123" },
-    FormatCase { -5.5, 3, "-5.50" },
-    FormatCase { 0.0004, 3, "0.00" },
-    FormatCase { -0.0004, 3, "0.00" },     // "-0.000" reads as zero
-    FormatCase { 0.0, 2, "0.00" },
-    FormatCase { 99.96, 2, "99.9" },        // cut, not rounded again
-    FormatCase { 99.996, 2, "100" },
-    FormatCase { -123.4, 2, "-123" },
-    FormatCase { 1234.5, 1, "123" },         // the form is for values below 1000
-    FormatCase { 0.004, 2, "0.00" },
-    FormatCase { 0.006, 2, "0.01" }));
-
-TEST (FormatParamValue, floatFormUsesThreeDecimals)
+TEST (FormatParamValue, floatFormUsesThreeDecimalsAndNonFiniteValuesGiveAShortText)
 {
     EXPECT_EQ (formatParamValue (1.6f), "1.60");
     EXPECT_EQ (formatParamValue (0.0016f), "0.00");
     EXPECT_EQ (formatParamValue (0.016f), "0.01");
     EXPECT_EQ (formatParamValue (50.0f), "50.0");
     EXPECT_EQ (formatParamValue (-100.0f), "-100");
-}
 
-TEST (FormatParamValue, nonFiniteValuesGiveAShortText)
-{
     EXPECT_EQ (formatParamValue (std::numeric_limits<double>::quiet_NaN(), 2), "nan");
     EXPECT_EQ (formatParamValue (std::numeric_limits<double>::infinity(), 2), "inf");
 }

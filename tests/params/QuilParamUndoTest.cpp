@@ -1,3 +1,6 @@
+// Undo of parameter gestures: merging within 0.05 s of a step's start, gestures
+// handed over from the audio thread, and the history a host restore clears.
+#include "support/ParameterIndex.h"
 #include "support/StateSnapshot.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +11,6 @@ namespace
     std::atomic<juce::int64> fakeNow { 1'000'000 };
     juce::int64 fakeClock() { return fakeNow.load(); }
 
-    constexpr int cutoff = 2, resonance = 3;
-
     struct UndoFixture : ::testing::Test
     {
         UndoFixture()
@@ -18,16 +19,13 @@ namespace
             fakeNow = 1'000'000;
         }
 
-        QuilParam& param (int index) { return *dynamic_cast<QuilParam*> (p.getParameters()[index]); }
+        QuilParam& param (int index) { return quilParam (p, index); }
 
         /** A control's gesture ending at the given time (ms). */
         void gestureAt (juce::int64 time, int index, float realValue)
         {
             fakeNow = time;
-            auto& prm = param (index);
-            prm.beginChangeGesture();
-            prm.setValueNotifyingHost (prm.toNormalised (realValue));
-            prm.endChangeGesture();
+            gesture (p, index, param (index).toNormalised (realValue));
         }
 
         int undoSteps()
@@ -36,6 +34,21 @@ namespace
             while (p.undoManager.undo())
                 ++steps;
             return steps;
+        }
+
+        /** A learnt controller moving its parameter on another thread, as the audio thread does. */
+        void controllerAt (juce::int64 time, int value)
+        {
+            std::thread audio ([&]
+            {
+                fakeNow = time;
+                juce::AudioBuffer<float> buffer (4, 32);
+                buffer.clear();
+                juce::MidiBuffer midi;
+                midi.addEvent (juce::MidiMessage::controllerEvent (1, 21, value), 0);
+                p.processBlock (buffer, midi);
+            });
+            audio.join();
         }
 
         VortaneAudioProcessor p;
@@ -64,10 +77,8 @@ TEST_P (UndoMergeTest, gesturesWithinFiftyMillisecondsOfATransactionsStartUndoTo
 // The window is measured from the start of the transaction, not from the last gesture:
 // a new one starts only when more than 0.05 s have passed.
 INSTANTIATE_TEST_SUITE_P (Timings, UndoMergeTest, ::testing::Values (
-    MergeCase { { 2'000'000, 2'000'030 }, 1 },
-    MergeCase { { 2'000'000, 2'000'100 }, 2 },
-    MergeCase { { 2'000'000, 2'000'050 }, 1 },
-    MergeCase { { 2'000'000, 2'000'051 }, 2 },
+    MergeCase { { 2'000'000, 2'000'030 }, 1 }, MergeCase { { 2'000'000, 2'000'050 }, 1 },
+    MergeCase { { 2'000'000, 2'000'051 }, 2 }, MergeCase { { 2'000'000, 2'000'100 }, 2 },
     MergeCase { { 2'000'000, 2'000'030, 2'000'060, 2'000'090 }, 2 },
     MergeCase { { 2'000'000, 2'000'040, 2'000'080, 2'000'120, 2'000'160 }, 3 }));
 
@@ -87,46 +98,25 @@ TEST_F (UndoFixture, undoAndRedoSetTheRealValueAndTellTheHostWithoutNewSteps)
     ASSERT_TRUE (p.undoManager.redo());
     EXPECT_FLOAT_EQ ((float) param (resonance).getRealValue(), 0.7f);
     EXPECT_FALSE (p.undoManager.canRedo());
-    EXPECT_TRUE (p.undoManager.canUndo());
-}
 
-TEST_F (UndoFixture, aGestureWithoutChangeStillRecordsAStep)
-{
-    gestureAt (2'000'000, cutoff, (float) param (cutoff).getRealValue());
-    EXPECT_EQ (undoSteps(), 1);
-}
-
-TEST_F (UndoFixture, indicesOutOfRangeAreIgnored)
-{
+    // Gestures of indices that are no parameter are ignored; one without change is a step.
+    p.undoManager.clearUndoHistory();
     for (int index : { -1, 44, 1000 })
     {
         p.paramUndo.parameterGestureChanged (index, true);
         p.paramUndo.parameterGestureChanged (index, false);
     }
     EXPECT_FALSE (p.undoManager.canUndo());
+    gestureAt (3'000'000, cutoff, (float) param (cutoff).getRealValue());
+    EXPECT_EQ (undoSteps(), 1);
 }
 
 TEST_F (UndoFixture, gesturesEndingOffTheMessageThreadAreRecordedThereWithTheirOwnTimes)
 {
     p.ccMap[21] = cutoff;
-
-    auto learntControllerAt = [this] (juce::int64 time, int value)
-    {
-        std::thread audio ([&]
-        {
-            fakeNow = time;
-            juce::AudioBuffer<float> buffer (4, 32);
-            buffer.clear();
-            juce::MidiBuffer midi;
-            midi.addEvent (juce::MidiMessage::controllerEvent (1, 21, value), 0);
-            p.processBlock (buffer, midi);
-        });
-        audio.join();
-    };
-
-    learntControllerAt (2'000'000, 10);
-    learntControllerAt (2'000'030, 20);   // joins the first
-    learntControllerAt (2'000'200, 30);   // its own step
+    controllerAt (2'000'000, 10);
+    controllerAt (2'000'030, 20);   // joins the first
+    controllerAt (2'000'200, 30);   // its own step
     EXPECT_FALSE (p.undoManager.canUndo());
 
     // Recording happens later, on the message thread, at another "now".
@@ -138,23 +128,11 @@ TEST_F (UndoFixture, gesturesEndingOffTheMessageThreadAreRecordedThereWithTheirO
     ASSERT_TRUE (p.undoManager.undo());
     EXPECT_FLOAT_EQ (param (cutoff).getValue(), param (cutoff).getDefaultValue());
     EXPECT_FALSE (p.undoManager.canUndo());
-}
 
-TEST_F (UndoFixture, theTimerRecordsHandedOverGestures)
-{
-    p.ccMap[21] = cutoff;
-    std::thread audio ([&]
-    {
-        juce::AudioBuffer<float> buffer (4, 32);
-        juce::MidiBuffer midi;
-        midi.addEvent (juce::MidiMessage::controllerEvent (1, 21, 99), 0);
-        p.processBlock (buffer, midi);
-    });
-    audio.join();
-
+    // Without a call, the message thread's timer records what was handed over.
+    controllerAt (9'100'000, 99);
     for (int i = 0; i < 50 && ! p.undoManager.canUndo(); ++i)
         juce::MessageManager::getInstance()->runDispatchLoopUntil (QuilParamUndo::pendingIntervalMs);
-
     EXPECT_TRUE (p.undoManager.canUndo());
 }
 
