@@ -14,7 +14,7 @@ ctest --test-dir "$build" --output-on-failure
 # Untrusted input (host state, preset elements, controllers, preferences) again
 # under AddressSanitizer and UndefinedBehaviorSanitizer, in a separate build.
 bash "$here/scripts/sanitize.sh" address,undefined \
-    '*StateBlock*:*InvalidBlock*:*StateFuzz*:*StateNumbers*:*NormalisedValue*:*ParameterList*:*SafeXml*:*RestorePath*:*ProcessorState*:*MidiControllers*:*LearnableController*:*ControllerMap*:*Prefs*:*Undo*'
+    '*StateBlock*:*InvalidBlock*:*StateFuzz*:*StateNumbers*:*ParameterList*:*SafeXml*:*RestorePath*:*ProcessorState*:*MidiControllers*:*ControllerMap*:*Prefs*:*Undo*'
 
 # The preset manager's jobs, shared bank list and bank files under ThreadSanitizer,
 # and, as untrusted input, under AddressSanitizer and UndefinedBehaviorSanitizer.
