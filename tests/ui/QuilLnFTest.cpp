@@ -38,7 +38,14 @@ INSTANTIATE_TEST_SUITE_P (Scheme, MakerSchemeTest, ::testing::Values (
     SchemeCase { "idle tab", QuilColourIds::tabFillIdle, Colour (0x55464C55).withSaturation (0.4f) },
     SchemeCase { "status bar", 0x2229001, secondary },
     SchemeCase { "modulation frame: unset mark", QuilColourIds::modOuterFrame, Colour (0xFF8800FF) },
-    SchemeCase { "meter background", QuilColourIds::meterBackground, Colour (0x99000000) }));
+    SchemeCase { "meter background", QuilColourIds::meterBackground, Colour (0x99000000) },
+    // Each id of a modulation row holds its own hue (rows 5 to 8 are checked through the product's rows).
+    SchemeCase { "row 3 P", QuilColourIds::modulationRowIds[2].p, Colour (0xFF5FFEDC) },
+    SchemeCase { "row 3 Q third", QuilColourIds::modulationRowIds[2].qThird, Colour (0xFF5EEC93) },
+    SchemeCase { "row 3 Q dark", QuilColourIds::modulationRowIds[2].qDark, Colour (0xFF3A935B) },
+    SchemeCase { "row 3 P trans.", QuilColourIds::modulationRowIds[2].pTrans, Colour (0x665FFEDC) },
+    SchemeCase { "row 3 shade 2", QuilColourIds::modulationRowIds[2].shade2, Colour (0xFF232C3A) },
+    SchemeCase { "row 7 P again", QuilColourIds::modulationRowIds[6].pAgain, Colour (0xFFFD656A) }));
 
 //==============================================================================
 TEST (AdjustColour, keepsHueLowersSaturationAndRaisesLightnessByAFifthUpToWhite)
