@@ -1,40 +1,22 @@
 #include "editor/MyLnF.h"
-#include "editor/VortaneColours.h"
+#include "support/SchemeCase.h"
 #include "ui/lnf/QuilColourIds.h"
-
-#include <gtest/gtest.h>
 
 using juce::Colour;
 
 namespace
 {
-    struct SchemeCase
-    {
-        const char* what;
-        int id;
-        Colour expected;
-    };
-
-    std::ostream& operator<< (std::ostream& os, const SchemeCase& c) { return os << c.what; }
-
-    class ProductSchemeTest : public ::testing::TestWithParam<SchemeCase> {};
+    using ProductSchemeTest = SchemeTest<MyLnF>;
 
     const Colour green (0xFF23D359), lightGreen (0xFF89FE84), secondary (0xFFBABABC),
                  highlight (0xFFEAEAEA), background (0xFF101010), magenta (0xFF8800FF);
 }
 
-TEST_P (ProductSchemeTest, colourFollowsFromTheProductsBaseColoursAndFixedColours)
-{
-    const auto c = GetParam();
-    MyLnF lookAndFeel;
-
-    ASSERT_TRUE (lookAndFeel.isColourSpecified (c.id));
-    EXPECT_EQ (lookAndFeel.findColour (c.id).getARGB(), c.expected.getARGB());
-}
+TEST_P (ProductSchemeTest, colourFollowsFromTheProductsBaseColoursAndFixedColours) { check(); }
 
 INSTANTIATE_TEST_SUITE_P (Scheme, ProductSchemeTest, ::testing::Values (
     // Derived from the product's base colours by the maker's scheme.
-    SchemeCase { "text editor text", juce::TextEditor::textColourId, Colour (0xFF23D359) },
+    SchemeCase { "text editor text", juce::TextEditor::textColourId, green },
     SchemeCase { "MIDI-learn alert", 0x2002002, Colour (0xFFFF4C4C) },
     SchemeCase { "tooltip background", juce::TooltipWindow::backgroundColourId, background },
     SchemeCase { "menu text", juce::PopupMenu::textColourId, highlight },
@@ -72,14 +54,6 @@ INSTANTIATE_TEST_SUITE_P (Scheme, ProductSchemeTest, ::testing::Values (
     SchemeCase { "modulation outer gradient", QuilColourIds::modOuterGradient1, Colour (0xFF424748) },
     SchemeCase { "modulation inner gradient", QuilColourIds::modInnerGradient2, Colour (0xFF111118) },
     SchemeCase { "modulation ticks", QuilColourIds::modTickMarks, Colour (0xFF474E54) }));
-
-TEST (MyLnF, baseColoursAreTheProducts)
-{
-    MyLnF lookAndFeel;
-    EXPECT_EQ (lookAndFeel.getAccentColour(), Colour (VortaneColours::green));
-    EXPECT_EQ (lookAndFeel.getAlertDarkColour().getAlpha(), 0);
-    EXPECT_EQ (lookAndFeel.getFontHeight(), 13.0f);
-}
 
 TEST (MyLnF, productPaletteCachesWhatItWrote)
 {

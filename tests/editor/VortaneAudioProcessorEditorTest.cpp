@@ -6,12 +6,7 @@
 namespace
 {
     struct OpenCase { const char* stored; int width, height; float factor; };
-    class EditorOpenTest : public ::testing::TestWithParam<OpenCase>
-    {
-    protected:
-        void SetUp() override    { PrefsOnDisk::remove(); }
-        void TearDown() override { PrefsOnDisk::remove(); }
-    };
+    using EditorOpenTest = WithoutPrefs<::testing::TestWithParam<OpenCase>>;
 }
 
 TEST_P (EditorOpenTest, opensAtTheStoredScaleWithTheMainWindowAtItsBaseSize)
@@ -39,15 +34,7 @@ INSTANTIATE_TEST_SUITE_P (Stored, EditorOpenTest, ::testing::Values (
     OpenCase { "120", 843, 382, 1.2f },
     OpenCase { "300", 1406, 638, 2.0f }));
 
-namespace
-{
-    class EditorPrefsTest : public ::testing::Test
-    {
-    protected:
-        void SetUp() override    { PrefsOnDisk::remove(); }
-        void TearDown() override { PrefsOnDisk::remove(); }
-    };
-}
+using EditorPrefsTest = WithoutPrefs<>;
 
 TEST_F (EditorPrefsTest, openingStoresTheScaleOnceAndTheTimerThenRests)
 {
@@ -118,12 +105,7 @@ namespace
         int resizes = 0;
     };
 
-    class RefusingHostTest : public ::testing::TestWithParam<bool>
-    {
-    protected:
-        void SetUp() override    { PrefsOnDisk::remove(); }
-        void TearDown() override { PrefsOnDisk::remove(); }
-    };
+    using RefusingHostTest = WithoutPrefs<::testing::TestWithParam<bool>>;
 }
 
 TEST_P (RefusingHostTest, aRefusedSizeNeitherLoopsTheTimerNorWritesAgain)

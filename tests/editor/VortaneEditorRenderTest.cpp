@@ -1,27 +1,13 @@
 #include "support/EditorFixture.h"
 #include "editor/VortaneResources.h"
-
-#include <gtest/gtest.h>
+#include "support/ImageChecks.h"
 
 namespace
 {
     struct RenderCase { const char* scale; int width, height; bool settingsOpen; };
 
-    class EditorRenderTest : public ::testing::TestWithParam<RenderCase>
-    {
-    protected:
-        void TearDown() override { PrefsOnDisk::remove(); }
-    };
-
-    ::testing::AssertionResult near (juce::Colour actual, juce::Colour expected, int tolerance)
-    {
-        if (std::abs (actual.getRed() - expected.getRed()) <= tolerance
-            && std::abs (actual.getGreen() - expected.getGreen()) <= tolerance
-            && std::abs (actual.getBlue() - expected.getBlue()) <= tolerance)
-            return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << actual.toDisplayString (false) << " is not near "
-                                             << expected.toDisplayString (false);
-    }
+    using EditorRenderTest = WithoutPrefs<::testing::TestWithParam<RenderCase>>;
+    using ImageChecks::near;
 }
 
 TEST_P (EditorRenderTest, rendersTheWindowAtItsScale)

@@ -7,12 +7,7 @@
 
 namespace
 {
-    class WindowTest : public ::testing::Test
-    {
-    protected:
-        void SetUp() override    { PrefsOnDisk::remove(); }
-        void TearDown() override { PrefsOnDisk::remove(); }
-    };
+    using WindowTest = WithoutPrefs<>;
 
     int storedScale()
     {
@@ -46,8 +41,11 @@ TEST_F (WindowTest, commandPlusAndMinusStepTheWindowThroughEveryScaleWritingOnce
     }
 
     // Other modifiers leave the keys to others.
-    EXPECT_FALSE (window.press ('=', juce::ModifierKeys::commandModifier | juce::ModifierKeys::shiftModifier));
+    using M = juce::ModifierKeys;
+    EXPECT_FALSE (window.press ('=', M::commandModifier | M::shiftModifier));
+    EXPECT_FALSE (window.press ('-', M::commandModifier | M::altModifier));
     EXPECT_FALSE (window.press ('=', 0));
+    EXPECT_FALSE (window.press ('a'));
     pumpMessages (50);
     EXPECT_EQ (writes.count(), presses);
     EXPECT_EQ (window->getWidth(), 703);
@@ -64,11 +62,7 @@ namespace
         return w.getMakerLogo();
     }
 
-    class SettingsClickTest : public ::testing::TestWithParam<std::tuple<const char*, Toggle>>
-    {
-    protected:
-        void TearDown() override { PrefsOnDisk::remove(); }
-    };
+    using SettingsClickTest = WithoutPrefs<::testing::TestWithParam<std::tuple<const char*, Toggle>>>;
 }
 
 TEST_P (SettingsClickTest, theGearAndEitherLogoOpenAndCloseTheSettings)
@@ -165,11 +159,7 @@ TEST_F (WindowTest, eachBypassClickIsOneGestureTogglingPower)
 namespace
 {
     struct PopupCase { const char* scale; juce::Point<int> request; juce::Point<int> expected; };
-    class PopupPlacementOnScreenTest : public ::testing::TestWithParam<PopupCase>
-    {
-    protected:
-        void TearDown() override { PrefsOnDisk::remove(); }
-    };
+    using PopupPlacementOnScreenTest = WithoutPrefs<::testing::TestWithParam<PopupCase>>;
 }
 
 TEST_P (PopupPlacementOnScreenTest, aPopupOpenedNearTheEdgeLiesInsideTheWindow)

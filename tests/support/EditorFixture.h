@@ -3,6 +3,8 @@
 #include "editor/VortaneAudioProcessorEditor.h"
 #include "support/ProcessorFixture.h"
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 
@@ -47,3 +49,11 @@ struct TestEditor
 
 /** Writes a PNG into the tests' output folder. */
 bool writeTestPng (const juce::Image& image, const juce::String& fileName);
+
+/** A test that starts and ends without a preferences file. */
+template <typename Base = ::testing::Test>
+struct WithoutPrefs : Base
+{
+    void SetUp() override    { PrefsOnDisk::remove(); }
+    void TearDown() override { PrefsOnDisk::remove(); }
+};

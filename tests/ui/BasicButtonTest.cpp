@@ -1,5 +1,6 @@
 #include "params/QuilParamOnOff.h"
 #include "params/QuilParamStereoMod.h"
+#include "support/ImageChecks.h"
 #include "support/MouseEvents.h"
 #include "support/ProcessorFixture.h"
 #include "ui/toolkit/BypassButton.h"
@@ -51,22 +52,19 @@ INSTANTIATE_TEST_SUITE_P (Params, BasicButtonClickTest, ::testing::Values (
     ClickCase { "toggleFromMiddle", true, true, 1.0f, 2.0f }),
     [] (const ::testing::TestParamInfo<ClickCase>& caseInfo) { return std::string (caseInfo.param.name); });
 
-TEST (BasicButton, popupClicksChangeNothing)
+TEST (BasicButton, popupClicksChangeNothingStepValuesAreCachedRoundedAndToggleValuesTruncated)
 {
     TestProcessor processor;
-    BypassButton button (*processor->data.power);
+    BypassButton bypass (*processor->data.power);
     GestureCounter host (*processor->data.power);
 
     for (const auto mods : { Clicks::right(), Clicks::control() })
-        button.mouseDown (mouseEventAt (button, { 12.0f, 12.0f }, mods));
+        bypass.mouseDown (mouseEventAt (bypass, { 12.0f, 12.0f }, mods));
 
     EXPECT_EQ (processor->data.power->getRealValue(), 1.0);
     EXPECT_EQ (host.begins + host.ends + host.valueChanges, 0);
-}
+    EXPECT_EQ (bypass.getTooltip(), "Bypass");
 
-TEST (BasicButton, stepValuesAreCachedRoundedAndToggleValuesTruncated)
-{
-    TestProcessor processor;
     auto& mode = *processor->data.stereoMode[destType][1];
     mode.setValueNotifyingHost (0.3f);   // real 0.6 of 0..2
     ASSERT_NEAR (mode.getRealValue(), 0.6, 1.0e-6);
@@ -74,7 +72,6 @@ TEST (BasicButton, stepValuesAreCachedRoundedAndToggleValuesTruncated)
     EXPECT_EQ (BasicButton (mode, false).getCachedValue(), 1);
     EXPECT_EQ (BasicButton (mode, true).getCachedValue(), 0);
     EXPECT_EQ (BasicButton (mode, false).getTooltip(), mode.getName (100));
-    EXPECT_EQ (BypassButton (*processor->data.power).getTooltip(), "Bypass");
 }
 
 TEST (BypassButton, drawsItsGlyphLitWhileOnAndDimWhileOff)
@@ -91,10 +88,8 @@ TEST (BypassButton, drawsItsGlyphLitWhileOnAndDimWhileOff)
     button.setColour (ColourTable::colourId (1, 2), dim);
     button.setSize (24, 24);
 
-    const auto render = [&] { return button.createComponentSnapshot (button.getLocalBounds(), true, 1.0f); };
-
     // The glyph's stem runs from (12, 5.4) to (12, 10.8); its ring has radius 6 around (12, 12).
-    auto image = render();
+    auto image = ImageChecks::snapshot (button);
     EXPECT_EQ (image.getPixelAt (11, 7).getAlpha(), 255);
     EXPECT_EQ (image.getPixelAt (11, 7).getGreen(), lit.getGreen());
     EXPECT_EQ (image.getPixelAt (12, 17), image.getPixelAt (11, 7));    // bottom of the ring
@@ -102,7 +97,7 @@ TEST (BypassButton, drawsItsGlyphLitWhileOnAndDimWhileOff)
 
     power.setRealValueNotifyingHost (0.0f);
     button.updateFromParameters();
-    image = render();
+    image = ImageChecks::snapshot (button);
     EXPECT_EQ (image.getPixelAt (17, 4).getAlpha(), offBackground.getAlpha());
     const auto glyph = image.getPixelAt (11, 7);
     EXPECT_LT (glyph.getAlpha(), 255);   // the dim glyph over the half-transparent disc

@@ -5,11 +5,12 @@
 
 namespace
 {
-    /** A pop-up that reports its deletion and its show/close calls. */
+    using Log = std::vector<juce::String>;
+
+    /** A pop-up that logs its deletion and its show/close calls. */
     struct Popup : juce::Component, PopupLifecycleHooks
     {
-        Popup (const juce::String& id, int w, int h, std::vector<juce::String>& log)
-            : events (log)
+        Popup (const juce::String& id, int w, int h, Log& log) : events (log)
         {
             setComponentID (id);
             setSize (w, h);
@@ -20,16 +21,13 @@ namespace
         void popupShown() override  { events.push_back ("shown " + getComponentID()); }
         void popupClosed() override { events.push_back ("closed " + getComponentID()); }
 
-        std::vector<juce::String>& events;
+        Log& events;
     };
 
-    // First base of the window: outlives the pop-ups, which log their deletion.
-    struct EventLog
-    {
-        std::vector<juce::String> log;
-    };
+    // The first base of the window, so that it outlives the pop-ups that write to it.
+    struct EventLog { Log log; };
 
-    /** A 300 × 200 window with a launcher and a control in its lower right corner. */
+    /** A 300 × 200 window with a launcher and an opener at (250, 150). */
     struct Window : EventLog, juce::Component, PopupDisplayLauncher
     {
         Window()
@@ -38,7 +36,7 @@ namespace
             addAndMakeVisible (panel);
             panel.setBounds (200, 100, 100, 100);
             panel.addAndMakeVisible (opener);
-            opener.setBounds (50, 50, 20, 20);   // at (250, 150) in the window
+            opener.setBounds (50, 50, 20, 20);
             addAndMakeVisible (popupDisplay);
             popupDisplay.setBounds (getLocalBounds());
         }
@@ -48,7 +46,8 @@ namespace
             return std::make_unique<Popup> (id, w, h, log);
         }
 
-        bool launch (const juce::String& id, juce::Point<int> position, int w = 80, int h = 60, bool shadow = false)
+        bool launch (const juce::String& id, juce::Point<int> position = { -200, -100 }, int w = 80, int h = 60,
+                     bool shadow = false)
         {
             return PopupDisplayLauncher::launch (&opener, make (id, w, h), position, shadow);
         }
@@ -72,7 +71,6 @@ TEST_P (PopupPlacementTest, aPopupIsKeptInsideTheDisplay)
     EXPECT_EQ (content->getParentComponent(), &window.getPopupDisplay());
 }
 
-// The opener is at (250, 150) in a 300 × 200 display.
 INSTANTIATE_TEST_SUITE_P (Positions, PopupPlacementTest, ::testing::Values (
     PlacementCase { -200, -100, 80, 60, { 50, 50 } },       // inside: unchanged
     PlacementCase { 0, 0, 80, 60, { 220, 140 } },           // past the right and bottom edges
@@ -86,7 +84,6 @@ TEST (PopupDisplay, anotherPopupReplacesAndDeletesTheOneShown)
     auto& display = window.getPopupDisplay();
 
     ASSERT_TRUE (window.launch ("a", { -200, -100 }, 80, 60, true));
-    EXPECT_TRUE (display.isPopupShowing());
     ASSERT_EQ (display.getNumChildComponents(), 2);
     EXPECT_EQ (display.getChildComponent (0), &display.getShadow());
     EXPECT_EQ (display.getShadow().getBounds(), juce::Rectangle<int> (54, 54, 80, 60));
@@ -94,32 +91,30 @@ TEST (PopupDisplay, anotherPopupReplacesAndDeletesTheOneShown)
     ASSERT_TRUE (window.launch ("b", { -100, -50 }));
     EXPECT_EQ (display.getContent()->getComponentID(), "b");
     EXPECT_EQ (display.getNumChildComponents(), 1);
-    EXPECT_EQ (window.log, (std::vector<juce::String> { "shown a", "closed a", "deleted a", "shown b" }));
+    EXPECT_EQ (window.log, (Log { "shown a", "closed a", "deleted a", "shown b" }));
 }
 
 TEST (PopupDisplay, misuseDeletesThePopupInsteadOfThrowing)
 {
     Window window;
     auto& display = window.getPopupDisplay();
-
-    EXPECT_NO_THROW (EXPECT_FALSE (display.launchPopup (nullptr, {}, &window.opener, false)));
-    EXPECT_FALSE (display.launchPopup (window.make ("x"), {}, nullptr, false));
-
     juce::Component stranger;
-    EXPECT_FALSE (display.launchPopup (window.make ("y"), {}, &stranger, false));
+    PopupDisplayLauncher orphan;
 
-    // No launcher above the target at all.
-    EXPECT_FALSE (PopupDisplayLauncher::launch (&stranger, window.make ("z"), {}, false));
+    EXPECT_NO_THROW ({
+        EXPECT_FALSE (display.launchPopup (nullptr, {}, &window.opener, false));
+        EXPECT_FALSE (display.launchPopup (window.make ("x"), {}, nullptr, false));
+        EXPECT_FALSE (display.launchPopup (window.make ("y"), {}, &stranger, false));
+        // No launcher above the target at all.
+        EXPECT_FALSE (PopupDisplayLauncher::launch (&stranger, window.make ("z"), {}, false));
+        display.setVisible (false);
+        EXPECT_FALSE (window.launch ("w"));
+        EXPECT_FALSE (orphan.launchPopup (window.make ("v"), {}, &window.opener, false));
+    });
+
     EXPECT_EQ (PopupDisplayLauncher::findFor (&stranger), nullptr);
     EXPECT_EQ (PopupDisplayLauncher::findFor (&window.opener), &window);
-
-    display.setVisible (false);
-    EXPECT_FALSE (window.launch ("w", {}));
-
-    PopupDisplayLauncher orphan;
-    EXPECT_FALSE (orphan.launchPopup (window.make ("v"), {}, &window.opener, false));
-
-    EXPECT_EQ (window.log, (std::vector<juce::String> { "deleted x", "deleted y", "deleted z", "deleted w", "deleted v" }));
+    EXPECT_EQ (window.log, (Log { "deleted x", "deleted y", "deleted z", "deleted w", "deleted v" }));
     EXPECT_FALSE (display.isPopupShowing());
 }
 
@@ -129,19 +124,19 @@ TEST (PopupDisplay, theSamePopupAskedForAgainRightAfterItClosedStaysClosed)
     auto& display = window.getPopupDisplay();
     juce::TextButton other ("other");
 
-    ASSERT_TRUE (window.launch ("a", { -200, -100 }));
+    ASSERT_TRUE (window.launch ("a"));
     display.buttonClicked (&other);
     EXPECT_FALSE (display.isPopupShowing());
 
     // The click on the opener that closed it asks for it again: dropped.
-    EXPECT_FALSE (window.launch ("a", { -200, -100 }));
+    EXPECT_FALSE (window.launch ("a"));
     EXPECT_FALSE (display.isPopupShowing());
 
     // Another pop-up at once, or the same one a little later, is shown.
-    EXPECT_TRUE (window.launch ("b", { -200, -100 }));
+    EXPECT_TRUE (window.launch ("b"));
     display.buttonClicked (&other);
     juce::Thread::sleep (120);
-    EXPECT_TRUE (window.launch ("b", { -200, -100 }));
+    EXPECT_TRUE (window.launch ("b"));
     EXPECT_TRUE (display.isPopupShowing());
 }
 
@@ -149,20 +144,20 @@ TEST (PopupDisplay, buttonsNamedOkAndAlwaysRunTheirActionsAndEveryButtonCloses)
 {
     Window window;
     auto& display = window.getPopupDisplay();
-    std::vector<juce::String> actions;
+    Log actions;
     display.setOkAction ([&] { actions.push_back ("ok"); });
     display.setAlwaysAction ([&] { actions.push_back ("always"); });
 
     for (const auto* name : { "ok", "always", "cancel" })
     {
-        ASSERT_TRUE (window.launch (name, { -200, -100 }));
+        ASSERT_TRUE (window.launch (name));
         juce::TextButton button (name);
         display.buttonClicked (&button);
         EXPECT_FALSE (display.isPopupShowing()) << name;
         EXPECT_EQ (display.getNumChildComponents(), 0);
     }
 
-    EXPECT_EQ (actions, (std::vector<juce::String> { "ok", "ok", "always" }));
+    EXPECT_EQ (actions, (Log { "ok", "ok", "always" }));
     // A closed pop-up stays owned until the next one replaces it.
     ASSERT_NE (display.getContent(), nullptr);
     EXPECT_EQ (display.getContent()->getComponentID(), "cancel");

@@ -1,48 +1,14 @@
 #include "support/EditorFixture.h"
-#include "support/FileWriteCounter.h"
 #include "support/MouseEvents.h"
 #include "ui/lnf/QuilLnF.h"
 #include "ui/toolkit/KnobRotationPreferenceButton.h"
 #include "ui/toolkit/PluginScaler.h"
 #include "ui/toolkit/PluginScalerPreferenceButton.h"
 
-#include <gtest/gtest.h>
+// Plain clicks on the option rows are driven in a real window.
+using PreferenceButtonTest = WithoutPrefs<>;
 
-namespace
-{
-    juce::Point<float> centreOf (const PreferenceButtonSpan& span, int option)
-    {
-        return span.getOptionRects()[(size_t) option].getCentre();
-    }
-
-    struct KnobModeRig
-    {
-        KnobModeRig()
-        {
-            PrefsOnDisk::remove();
-            button.setLookAndFeel (&lookAndFeel);
-            button.setBounds (321, 129, 60, 60);
-        }
-
-        ~KnobModeRig()
-        {
-            button.setLookAndFeel (nullptr);
-            PrefsOnDisk::remove();
-        }
-
-        void click (int option, juce::ModifierKeys mods = Clicks::left())
-        {
-            button.mouseDown (mouseEventAt (button, centreOf (button, option), mods));
-        }
-
-        QuilLnF lookAndFeel;
-        TestProcessor processor;
-        bool rotary = true;
-        KnobRotationPreferenceButton button { *processor, rotary };
-    };
-}
-
-TEST (PreferenceButtonSpan, optionsAreEqualCellsDownTheColumnInsetByOneAndFive)
+TEST_F (PreferenceButtonTest, optionsAreEqualCellsDownTheColumnInsetByOneAndFive)
 {
     TestProcessor processor;
     juce::Component outer;
@@ -64,47 +30,24 @@ TEST (PreferenceButtonSpan, optionsAreEqualCellsDownTheColumnInsetByOneAndFive)
     EXPECT_EQ (scale.getTooltip(), "UI scaling percentage");
 }
 
-TEST (KnobRotationPreferenceButton, rightClicksAndControlClicksSelectNothing)
+TEST_F (PreferenceButtonTest, rightClicksControlClicksAndClicksBetweenOptionsSelectNothing)
 {
-    KnobModeRig rig;
+    QuilLnF lookAndFeel;
+    TestProcessor processor;
+    bool rotary = true;
+    KnobRotationPreferenceButton button (*processor, rotary);
+    button.setLookAndFeel (&lookAndFeel);
+    button.setBounds (321, 129, 60, 60);
+    const auto option1 = button.getOptionRects()[1].getCentre();
 
-    for (const auto mods : { Clicks::right(), Clicks::control() })
+    for (const auto& [at, mods] : { std::pair { option1, Clicks::right() }, { option1, Clicks::control() },
+                                    { juce::Point<float> (30.0f, 30.0f), Clicks::left() } })
     {
-        rig.click (1, mods);
-        EXPECT_TRUE (rig.rotary);
-        EXPECT_FALSE (PrefsOnDisk::file().existsAsFile() && PrefsOnDisk::read() != nullptr
-                      && PrefsOnDisk::read()->hasAttribute ("knobRotation"));
+        button.mouseDown (mouseEventAt (button, at, mods));
+        EXPECT_TRUE (rotary);
+        const auto prefs = PrefsOnDisk::read();
+        EXPECT_FALSE (prefs != nullptr && prefs->hasAttribute ("knobRotation"));
     }
 
-    // A click between the options selects nothing either.
-    rig.button.mouseDown (mouseEventAt (rig.button, { 30.0f, 30.0f }));
-    EXPECT_TRUE (rig.rotary);
-}
-
-TEST (PluginScalerPreferenceButton, selectingAScaleShowsItOnceTheScalerHasStoredIt)
-{
-    PrefsOnDisk::remove();
-    TestProcessor processor;
-    juce::Component outer, inner;
-    outer.addAndMakeVisible (inner);
-    PluginScaler scaler (*processor, outer);
-    scaler.setTransformTarget (inner);
-    scaler.initialiseScale();
-    pumpMessages (20);
-
-    PluginScalerPreferenceButton scale (scaler);
-    scale.setBounds (116, 84, 50, 150);
-    EXPECT_TRUE (scale.isOptionSelected (2));
-
-    FileWriteCounter writes (PrefsOnDisk::file());
-    scale.mouseDown (mouseEventAt (scale, centreOf (scale, 1)));
-
-    EXPECT_EQ (scaler.getScale(), 75);
-    EXPECT_TRUE (scale.isOptionSelected (2));    // still the stored one
-    ASSERT_TRUE (pumpUntil ([&] { return scale.isOptionSelected (1); }));
-    EXPECT_FALSE (scale.isOptionSelected (2));
-    EXPECT_EQ (outer.getWidth(), 527);
-    pumpMessages (30);
-    EXPECT_EQ (writes.count(), 1);
-    PrefsOnDisk::remove();
+    button.setLookAndFeel (nullptr);
 }

@@ -1,28 +1,11 @@
+#include "support/ImageChecks.h"
 #include "ui/lnf/QuilColourIds.h"
 #include "ui/lnf/QuilLnF.h"
 
-#include <gtest/gtest.h>
+using namespace ImageChecks;
 
 namespace
 {
-    /** Draws with the maker's look-and-feel into a transparent image. */
-    struct Canvas
-    {
-        Canvas (int w, int h) : image (juce::Image::ARGB, w, h, true), g (image) {}
-
-        bool isEmpty() const
-        {
-            for (int y = 0; y < image.getHeight(); ++y)
-                for (int x = 0; x < image.getWidth(); ++x)
-                    if (image.getPixelAt (x, y).getAlpha() != 0)
-                        return false;
-            return true;
-        }
-
-        juce::Image image;
-        juce::Graphics g;
-    };
-
     struct MenuItemCase { bool active, highlighted; int expectedMarkAlpha; };
 
     class MenuItemTest : public ::testing::TestWithParam<MenuItemCase> {};
@@ -32,19 +15,17 @@ TEST_P (MenuItemTest, disabledItemsAreDrawnAtThirtyPercentAfterAFullHighlight)
 {
     const auto c = GetParam();
     QuilLnF lookAndFeel;
-    Canvas canvas (120, 24);
-
-    lookAndFeel.drawPopupMenuItem (canvas.g, { 0, 0, 120, 24 }, false, c.active, c.highlighted, true,
-                                   false, "Item", {}, nullptr, nullptr);
+    const auto image = draw (120, 24, [&] (juce::Graphics& g) {
+        lookAndFeel.drawPopupMenuItem (g, { 0, 0, 120, 24 }, false, c.active, c.highlighted, true,
+                                       false, "Item", {}, nullptr, nullptr); });
 
     // The tick mark: a 4 × 4 dot in the middle of the icon column.
-    const auto mark = canvas.image.getPixelAt (12, 12);
-    EXPECT_NEAR (mark.getAlpha(), c.expectedMarkAlpha, 3);
+    EXPECT_NEAR (image.getPixelAt (12, 12).getAlpha(), c.expectedMarkAlpha, 3);
 
     if (c.highlighted)
-        EXPECT_EQ (canvas.image.getPixelAt (100, 3), lookAndFeel.findColour (juce::PopupMenu::highlightedBackgroundColourId));
+        EXPECT_EQ (image.getPixelAt (100, 3), lookAndFeel.findColour (juce::PopupMenu::highlightedBackgroundColourId));
     else
-        EXPECT_EQ (canvas.image.getPixelAt (100, 3).getAlpha(), 0);
+        EXPECT_EQ (image.getPixelAt (100, 3).getAlpha(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P (Items, MenuItemTest, ::testing::Values (
@@ -56,15 +37,12 @@ INSTANTIATE_TEST_SUITE_P (Items, MenuItemTest, ::testing::Values (
 TEST (QuilMenu, separatorIsOneLineInTheDimmedTextColour)
 {
     QuilLnF lookAndFeel;
-    Canvas canvas (60, 9);
+    const auto image = draw (60, 9, [&] (juce::Graphics& g) {
+        lookAndFeel.drawPopupMenuItem (g, { 0, 0, 60, 9 }, true, true, false, false, false, {}, {}, nullptr, nullptr); });
 
-    lookAndFeel.drawPopupMenuItem (canvas.g, { 0, 0, 60, 9 }, true, true, false, false, false,
-                                   {}, {}, nullptr, nullptr);
-
-    const auto expected = lookAndFeel.findColour (juce::PopupMenu::textColourId).withBrightness (0.4f);
-    EXPECT_EQ (canvas.image.getPixelAt (30, 4), expected);
-    EXPECT_EQ (canvas.image.getPixelAt (30, 3).getAlpha(), 0);
-    EXPECT_EQ (canvas.image.getPixelAt (30, 5).getAlpha(), 0);
+    EXPECT_EQ (image.getPixelAt (30, 4), lookAndFeel.findColour (juce::PopupMenu::textColourId).withBrightness (0.4f));
+    EXPECT_EQ (image.getPixelAt (30, 3).getAlpha(), 0);
+    EXPECT_EQ (image.getPixelAt (30, 5).getAlpha(), 0);
 }
 
 TEST (QuilLabel, drawsNothingWhileEditedAndItsTextDespiteATallBorder)
@@ -75,18 +53,15 @@ TEST (QuilLabel, drawsNothingWhileEditedAndItsTextDespiteATallBorder)
     label.setSize (80, 20);
     label.setText ("CUTOFF", juce::dontSendNotification);
     label.setBorderSize ({ 30, 0, 0, 0 });
+    const auto paint = [&] (juce::Graphics& g) { lookAndFeel.drawLabel (g, label); };
+    const auto anyInk = [] (juce::Colour c) { return c.getAlpha() != 0; };
 
-    Canvas shown (80, 20);
-    lookAndFeel.drawLabel (shown.g, label);
-    EXPECT_FALSE (shown.isEmpty());
+    EXPECT_GT (count (draw (80, 20, paint), anyInk), 0);
 
     label.setEditable (true);
     label.showEditor();
     ASSERT_TRUE (label.isBeingEdited());
-
-    Canvas edited (80, 20);
-    lookAndFeel.drawLabel (edited.g, label);
-    EXPECT_TRUE (edited.isEmpty());
+    EXPECT_EQ (count (draw (80, 20, paint), anyInk), 0);
 
     label.hideEditor (true);
     label.setLookAndFeel (nullptr);
@@ -96,7 +71,6 @@ TEST (QuilIconWithText, colourFollowsTheFlagsAndTheIconIsCentredVertically)
 {
     QuilLnF lookAndFeel;
     juce::Component component;
-    const juce::Rectangle<float> area (0.0f, 0.0f, 100.0f, 30.0f);
 
     struct Case { bool flagA, flagB, enabled; int id; };
 
@@ -105,11 +79,27 @@ TEST (QuilIconWithText, colourFollowsTheFlagsAndTheIconIsCentredVertically)
                     Case { false, true, true, QuilColourIds::iconHighlighted },
                     Case { true, true, false, QuilColourIds::iconDisabled } })
     {
-        Canvas canvas (100, 30);
-        lookAndFeel.drawIconWithText (canvas.g, component, 1, {}, c.flagA, c.flagB, c.enabled, area);
+        const auto image = draw (100, 30, [&] (juce::Graphics& g) {
+            lookAndFeel.drawIconWithText (g, component, 1, {}, c.flagA, c.flagB, c.enabled, { 0.0f, 0.0f, 100.0f, 30.0f }); });
 
         // Icon 2 is a 12 × 12 plus: its centre moves down by (30 - 12) / 2.
-        EXPECT_EQ (canvas.image.getPixelAt (6, 6 + 9), lookAndFeel.findColour (c.id)) << std::hex << c.id;
-        EXPECT_EQ (canvas.image.getPixelAt (6, 6).getAlpha(), 0);
+        EXPECT_EQ (image.getPixelAt (6, 6 + 9), lookAndFeel.findColour (c.id)) << std::hex << c.id;
+        EXPECT_EQ (image.getPixelAt (6, 6).getAlpha(), 0);
+    }
+}
+
+TEST (QuilButtonBackground, outlineIsBlackAtRestAndHighlightAtFullBrightnessOnHover)
+{
+    QuilLnF lookAndFeel;
+    juce::TextButton button;
+    button.setSize (40, 20);
+
+    for (bool over : { false, true })
+    {
+        const auto image = draw (40, 20, [&] (juce::Graphics& g) {
+            lookAndFeel.drawButtonBackground (g, button, juce::Colours::red, over, false); });
+
+        EXPECT_EQ (image.getPixelAt (20, 1), over ? juce::Colour (0xFFD2E2FF).withBrightness (1.0f) : juce::Colours::black);
+        EXPECT_EQ (image.getPixelAt (20, 10).getAlpha(), 0);   // no fill
     }
 }

@@ -1,61 +1,56 @@
 #include "editor/VortaneResources.h"
+#include "support/ImageChecks.h"
 #include "ui/lnf/QuilLnF.h"
 #include "ui/toolkit/MonocolorTitleButton.h"
 #include "ui/toolkit/MulticolorTitleButton.h"
 #include "ui/toolkit/SettingsButton.h"
 
-#include <gtest/gtest.h>
+using namespace ImageChecks;
 
 namespace
 {
-    juce::Image paintState (juce::Button& button, bool highlighted, bool down,
-                            std::function<void (juce::Graphics&, bool, bool)> paint)
+    template <typename ButtonType>
+    juce::Image paintState (ButtonType& button, bool highlighted, bool down)
     {
-        juce::Image image (juce::Image::ARGB, button.getWidth(), button.getHeight(), true);
-        juce::Graphics g (image);
-        paint (g, highlighted, down);
-        return image;
-    }
-
-    bool sameImage (const juce::Image& a, const juce::Image& b)
-    {
-        for (int y = 0; y < a.getHeight(); ++y)
-            for (int x = 0; x < a.getWidth(); ++x)
-                if (a.getPixelAt (x, y) != b.getPixelAt (x, y))
-                    return false;
-        return true;
-    }
-
-    /** The pixel shows the colour (edge pixels keep it at lower alpha). */
-    ::testing::AssertionResult shows (const juce::Image& image, juce::Point<int> p, juce::Colour colour)
-    {
-        const auto c = image.getPixelAt (p.x, p.y);
-        if (c.getAlpha() > 100 && std::abs (c.getRed() - colour.getRed()) <= 3
-            && std::abs (c.getGreen() - colour.getGreen()) <= 3 && std::abs (c.getBlue() - colour.getBlue()) <= 3)
-            return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "pixel " << c.toDisplayString (true) << " is not " << colour.toDisplayString (true);
-    }
-
-    juce::Path rectangleOutline (float w, float h)
-    {
-        juce::Path p;
-        p.addRectangle (0.0f, 0.0f, w, h);
-        return p;
+        return draw (button.getWidth(), button.getHeight(),
+                     [&] (juce::Graphics& g) { button.paintButton (g, highlighted, down); });
     }
 
     void expectRect (juce::Rectangle<float> actual, juce::Rectangle<float> expected)
     {
-        EXPECT_NEAR (actual.getX(), expected.getX(), 1.0e-3f);
-        EXPECT_NEAR (actual.getY(), expected.getY(), 1.0e-3f);
-        EXPECT_NEAR (actual.getWidth(), expected.getWidth(), 1.0e-3f);
-        EXPECT_NEAR (actual.getHeight(), expected.getHeight(), 1.0e-3f);
+        EXPECT_LT (actual.getTopLeft().getDistanceFrom (expected.getTopLeft()), 1.0e-3f) << actual.toString();
+        EXPECT_LT (actual.getBottomRight().getDistanceFrom (expected.getBottomRight()), 1.0e-3f) << actual.toString();
     }
+
+    struct Titles
+    {
+        explicit Titles (bool interactive = true)
+            : mono ("Quillmere", interactive, 1.0f), multi ("Vortane", interactive, 1.0f)
+        {
+            mono.setColour (ColourTable::colourId (8, 1), juce::Colour (0xFF806040));
+            mono.setIconPath (VortaneResources::getMakerLogoOutline());
+            mono.setSize (92, 9);
+
+            multi.setColour (ColourTable::colourId (8, 1), juce::Colours::white);
+            multi.setFillOpacity (0.9f);
+            multi.setIcons (VortaneResources::createProductLogo(), VortaneResources::createProductLogo());
+            multi.setSize (108, 18);
+            multi.fitIcons (108.0f, 18.0f);
+        }
+
+        MonocolorTitleButton mono;
+        MulticolorTitleButton multi;
+    };
+
+    class TitleInteractivityTest : public ::testing::TestWithParam<bool> {};
 }
 
 TEST (MonocolorTitleButton, theOutlineIsRefittedCentredAndProportionalOnEveryResize)
 {
     MonocolorTitleButton logo ("Quillmere", true, 1.0f);
-    logo.setIconPath (rectangleOutline (40.0f, 10.0f));
+    juce::Path outline;
+    outline.addRectangle (0.0f, 0.0f, 40.0f, 10.0f);
+    logo.setIconPath (outline);
 
     // 92 × 9 less the press offset leaves 91 × 8: scale 0.8, 32 × 8, centred.
     logo.setSize (92, 9);
@@ -70,78 +65,44 @@ TEST (MonocolorTitleButton, theOutlineIsRefittedCentredAndProportionalOnEveryRes
     expectRect (logo.getIconPath().getBounds(), { 29.5f, 0.0f, 32.0f, 8.0f });
 }
 
-TEST (MonocolorTitleButton, theHighlightIsTheColourAtOnePointTwoTimesTheBrightness)
+TEST (TitleButtons, theHighlightIsOnePointTwoTimesTheBrightnessAndTheOverlayTheFittedSilhouetteAtNinetyPercent)
 {
-    MonocolorTitleButton logo ("Quillmere");
-    logo.setColour (ColourTable::colourId (8, 1), juce::Colour (0xFF806040));
-    logo.setIconPath (rectangleOutline (40.0f, 10.0f));
-    logo.setSize (92, 9);
+    Titles titles;
 
     // Brightness is the largest channel: 128 × 1.2 = 153.6, the others keep their ratios.
-    const auto highlight = logo.getColourTable().getColour (8, 3);
-    EXPECT_NEAR (highlight.getRed(), 154, 1);
-    EXPECT_NEAR (highlight.getGreen(), 115, 1);
-    EXPECT_NEAR (highlight.getBlue(), 77, 1);
-    EXPECT_EQ (logo.findColour (ColourTable::colourId (8, 3)), highlight);
-}
+    const auto highlight = titles.mono.getColourTable().getColour (8, 3);
+    EXPECT_TRUE (near (highlight, juce::Colour (154, 115, 77), 1));
+    EXPECT_EQ (titles.mono.findColour (ColourTable::colourId (8, 3)), highlight);
 
-namespace
-{
-    class TitleInteractivityTest : public ::testing::TestWithParam<bool> {};
-}
-
-TEST_P (TitleInteractivityTest, onlyAnInteractiveTitleChangesOnHoverAndPress)
-{
-    const bool interactive = GetParam();
-
-    MonocolorTitleButton mono ("Quillmere", interactive, 1.0f);
-    mono.setColour (ColourTable::colourId (8, 1), juce::Colour (0xFF806040));
-    mono.setIconPath (VortaneResources::getMakerLogoOutline());
-    mono.setSize (92, 9);
-    const auto paintMono = [&] (juce::Graphics& g, bool h, bool d) { mono.paintButton (g, h, d); };
-
-    MulticolorTitleButton multi ("Vortane", interactive, 1.0f);
-    multi.setColour (ColourTable::colourId (8, 1), juce::Colours::white);
-    multi.setFillOpacity (0.9f);
-    multi.setIcons (VortaneResources::createProductLogo(), VortaneResources::createProductLogo());
-    multi.setSize (108, 18);
-    multi.fitIcons (108.0f, 18.0f);
-    const auto paintMulti = [&] (juce::Graphics& g, bool h, bool d) { multi.paintButton (g, h, d); };
-
-    for (auto& [button, paint] : { std::pair<juce::Button*, std::function<void (juce::Graphics&, bool, bool)>> { &mono, paintMono },
-                                   std::pair<juce::Button*, std::function<void (juce::Graphics&, bool, bool)>> { &multi, paintMulti } })
-    {
-        const auto normal = paintState (*button, false, false, paint);
-        EXPECT_EQ (! sameImage (normal, paintState (*button, true, false, paint)), interactive) << button->getName();
-        EXPECT_EQ (! sameImage (normal, paintState (*button, true, true, paint)), interactive) << button->getName();
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P (Interactive, TitleInteractivityTest, ::testing::Bool());
-
-TEST (MulticolorTitleButton, theHoverOverlaysAreTheFittedLogosSilhouetteAtNinetyPercent)
-{
-    MulticolorTitleButton logo ("Vortane");
-    logo.setColour (ColourTable::colourId (8, 1), juce::Colour (0xFFFFFFFF));
-    logo.setFillOpacity (0.9f);
-    logo.setIcons (VortaneResources::createProductLogo(), VortaneResources::createProductLogo());
-    logo.fitIcons (108.0f, 18.0f);
-
-    const auto fill = logo.getHoverOverlay().getFill();
+    const auto fill = titles.multi.getHoverOverlay().getFill();
     ASSERT_TRUE (fill.isColour());
     EXPECT_EQ (fill.colour.getAlpha(), 230);   // 0.9 × 255
     EXPECT_EQ (fill.colour.withAlpha ((juce::uint8) 255), juce::Colours::white);
 
     // Fitted into 107 × 17, shrinking only and centred; the pressed one a point lower right.
-    const auto normal = logo.getHoverOverlay().getPath().getBounds();
-    const auto pressed = logo.getPressedHoverOverlay().getPath().getBounds();
+    const auto normal = titles.multi.getHoverOverlay().getPath().getBounds();
+    const auto pressed = titles.multi.getPressedHoverOverlay().getPath().getBounds();
     EXPECT_TRUE (juce::Rectangle<float> (0.0f, 0.0f, 107.0f, 17.0f).expanded (0.01f).contains (normal));
     EXPECT_TRUE (std::abs (normal.getWidth() - 107.0f) < 0.01f || std::abs (normal.getHeight() - 17.0f) < 0.01f);
-    EXPECT_NEAR (normal.getCentreX(), 53.5f, 0.01f);
-    EXPECT_NEAR (normal.getCentreY(), 8.5f, 0.01f);
-    EXPECT_NEAR (pressed.getX() - normal.getX(), 1.0f, 0.01f);
-    EXPECT_NEAR (pressed.getY() - normal.getY(), 1.0f, 0.01f);
+    EXPECT_LT (normal.getCentre().getDistanceFrom ({ 53.5f, 8.5f }), 0.01f);
+    EXPECT_LT ((pressed.getTopLeft() - normal.getTopLeft()).getDistanceFrom ({ 1.0f, 1.0f }), 0.01f);
 }
+
+TEST_P (TitleInteractivityTest, onlyAnInteractiveTitleChangesOnHoverAndPress)
+{
+    const bool interactive = GetParam();
+    Titles titles (interactive);
+
+    const auto normalMono = paintState (titles.mono, false, false);
+    EXPECT_EQ (! same (normalMono, paintState (titles.mono, true, false)), interactive);
+    EXPECT_EQ (! same (normalMono, paintState (titles.mono, true, true)), interactive);
+
+    const auto normalMulti = paintState (titles.multi, false, false);
+    EXPECT_EQ (! same (normalMulti, paintState (titles.multi, true, false)), interactive);
+    EXPECT_EQ (! same (normalMulti, paintState (titles.multi, true, true)), interactive);
+}
+
+INSTANTIATE_TEST_SUITE_P (Interactive, TitleInteractivityTest, ::testing::Bool());
 
 namespace
 {
@@ -156,10 +117,10 @@ namespace
             button.setSize (24, 24);
         }
 
-        juce::Image paint (bool highlighted, bool down)
+        /** Paints a state and tells whether a tooth shows the colour. */
+        ::testing::AssertionResult toothShows (bool highlighted, bool down, juce::Colour colour)
         {
-            return paintState (button, highlighted, down,
-                               [this] (juce::Graphics& g, bool h, bool d) { button.paintButton (g, h, d); });
+            return shows (paintState (button, highlighted, down), at (10.0f, 7.5f).toInt(), colour);
         }
 
         // A point at a radius and angle (degrees clockwise from the top) around the gear's centre (12, 13).
@@ -173,7 +134,7 @@ namespace
     };
 }
 
-TEST (SettingsButton, theGearHasTwelveTeethAndAHoleForItsHub)
+TEST (SettingsButton, theGearHasTwelveTeethAndAHoleForItsHubAndTheCrossTwoStrokes)
 {
     Gear gear;
     const auto& path = gear.button.getGearPath();
@@ -188,48 +149,38 @@ TEST (SettingsButton, theGearHasTwelveTeethAndAHoleForItsHub)
     }
     EXPECT_FALSE (path.contains ({ 12.0f, 13.0f }));
 
-    // The cross: two strokes from (9, 10) to (15, 16) and from (15, 10) to (9, 16).
+    // From (9, 10) to (15, 16) and from (15, 10) to (9, 16).
     const auto& cross = gear.button.getCrossPath();
-    EXPECT_TRUE (cross.contains ({ 12.0f, 13.0f }));
-    EXPECT_TRUE (cross.contains ({ 9.5f, 10.5f }));
-    EXPECT_TRUE (cross.contains ({ 14.5f, 15.5f }));
+    for (auto p : { juce::Point<float> (12.0f, 13.0f), { 9.5f, 10.5f }, { 14.5f, 15.5f } })
+        EXPECT_TRUE (cross.contains (p)) << p.toString();
     EXPECT_FALSE (cross.contains ({ 12.0f, 10.0f }));
 }
 
-TEST (SettingsButton, colourFollowsPointerAndPressAndTheCrossShowsWhileToggled)
+TEST (SettingsButton, colourFollowsPointerAndPressTheCrossShowsWhileToggledAndDisablingKeepsTheColour)
 {
     Gear gear;
-    const auto tooth = Gear::at (10.0f, 7.5f).toInt();
 
-    EXPECT_TRUE (shows (gear.paint (false, false), { tooth.x, tooth.y }, juce::Colours::green));
-    EXPECT_TRUE (shows (gear.paint (true, false), { tooth.x, tooth.y }, juce::Colours::white));
-    EXPECT_TRUE (shows (gear.paint (true, true), { tooth.x, tooth.y }, juce::Colours::yellow));
-    EXPECT_EQ (gear.paint (false, false).getPixelAt (12, 13).getAlpha(), 0);
+    EXPECT_TRUE (gear.toothShows (false, false, juce::Colours::green));
+    EXPECT_TRUE (gear.toothShows (true, false, juce::Colours::white));
+    EXPECT_TRUE (gear.toothShows (true, true, juce::Colours::yellow));
+    EXPECT_EQ (paintState (gear.button, false, false).getPixelAt (12, 13).getAlpha(), 0);
     EXPECT_EQ (gear.button.getCaption(), "SETTINGS");
 
     gear.button.setToggleState (true, juce::dontSendNotification);
-    const auto toggled = gear.paint (false, false);
-    EXPECT_TRUE (shows (toggled, { 12, 13 }, juce::Colours::white));
-    EXPECT_TRUE (shows (toggled, { tooth.x, tooth.y }, juce::Colours::green));
+    EXPECT_TRUE (shows (paintState (gear.button, false, false), { 12, 13 }, juce::Colours::white));
+    EXPECT_TRUE (gear.toothShows (false, false, juce::Colours::green));
     EXPECT_EQ (gear.button.getCaption(), "CLOSE");
-}
 
-TEST (SettingsButton, aDisabledButtonKeepsTheColourItHad)
-{
-    Gear gear;
-    const auto tooth = Gear::at (10.0f, 7.5f).toInt();
-
-    gear.paint (true, false);
+    // A disabled button, or one in a disabled parent, keeps the colour it had.
+    paintState (gear.button, true, false);
     gear.button.setEnabled (false);
-    EXPECT_TRUE (shows (gear.paint (false, false), { tooth.x, tooth.y }, juce::Colours::white));
-
+    EXPECT_TRUE (gear.toothShows (false, false, juce::Colours::white));
     gear.button.setEnabled (true);
-    EXPECT_TRUE (shows (gear.paint (false, false), { tooth.x, tooth.y }, juce::Colours::green));
+    EXPECT_TRUE (gear.toothShows (false, false, juce::Colours::green));
 
-    // Disabling the parent counts too.
     juce::Component parent;
     parent.addAndMakeVisible (gear.button);
-    gear.paint (false, true);
+    paintState (gear.button, false, true);
     parent.setEnabled (false);
-    EXPECT_TRUE (shows (gear.paint (true, false), { tooth.x, tooth.y }, juce::Colours::yellow));
+    EXPECT_TRUE (gear.toothShows (true, false, juce::Colours::yellow));
 }
