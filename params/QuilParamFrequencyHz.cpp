@@ -41,3 +41,8 @@ double QuilParamFrequencyHz::valueForText (const juce::String& text) const
 
     return std::log2 (hz * 0.0015625) * 0.1 + 0.5;
 }
+
+double QuilParamFrequencyHz::valueToHz (double n) const
+{
+    return processor != nullptr ? processor->valueToHz (n) : 0.0;
+}
