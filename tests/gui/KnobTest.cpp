@@ -47,29 +47,19 @@ namespace
     {
         explicit KnobsOnDesktop (float scale)
         {
-            auto& data = processor->data;
-            cutoffKnob = std::make_unique<VortaneKnob> (cutoff(), &data.displayValues[2], &data.displayValues[3],
-                                                        &processor->rotaryKnobs, 41, false, false, 0, true, true);
-            cutoffLegend = std::make_unique<RadialKnobLegend> (cutoff(), juce::StringArray { "20", "0.6k", "20k" });
-            resonanceKnob = std::make_unique<VortaneKnob> (resonance(), &data.displayValues[4], &data.displayValues[5],
-                                                           &processor->rotaryKnobs, 45, true, true, 5, false, false);
-            resonanceLegend = std::make_unique<RadialKnobLegend> (resonance(), juce::StringArray { "0", "", "", "", "", "", "", "", "", "", "10", "11" });
-
             window.setLookAndFeel (&lookAndFeel.get());
             window.setSize (juce::roundToInt (703 * scale), juce::roundToInt (319 * scale));
             window.addAndMakeVisible (panel);
             panel.setBounds (0, 0, 703, 319);
             panel.setTransform (juce::AffineTransform::scale (scale));
-            for (auto* c : { (juce::Component*) cutoffKnob.get(), (juce::Component*) cutoffLegend.get(),
-                             (juce::Component*) resonanceKnob.get(), (juce::Component*) resonanceLegend.get() })
+            for (auto* c : std::initializer_list<juce::Component*> { &cutoffKnob, &cutoffLegend, &resonanceKnob, &resonanceLegend })
                 panel.addAndMakeVisible (c);
 
-            cutoffKnob->setBounds (At::cutoffKnob);
-            cutoffLegend->setBounds (At::cutoffKnob.expanded (7));
-            resonanceKnob->setBounds (At::resonanceKnob);
-            resonanceLegend->setBounds (At::resonanceKnob.reduced (3));
+            cutoffKnob.setBounds (At::cutoffKnob);
+            cutoffLegend.setBounds (At::cutoffKnob.expanded (7));
+            resonanceKnob.setBounds (At::resonanceKnob);
+            resonanceLegend.setBounds (At::resonanceKnob.reduced (3));
 
-            window.setTopLeftPosition (40, 40);
             window.addToDesktop (juce::ComponentPeer::windowAppearsOnTaskbar);
             window.setVisible (true);
             window.toFront (true);
@@ -82,9 +72,6 @@ namespace
             window.removeFromDesktop();
             window.setLookAndFeel (nullptr);
         }
-
-        QuilParam& cutoff() const     { return *processor->data.cutoff; }
-        QuilParam& resonance() const  { return *processor->data.resonance; }
 
         void mouse (juce::Point<float> inPanel, int mods)
         {
@@ -99,35 +86,39 @@ namespace
         {
             mouse ({ 5.0f, 5.0f }, 0);
             clock += 1000;
-            juce::ModifierKeys::currentModifiers = {};
         }
 
         void click (juce::Point<float> p, int mods = 0, int times = 1)
         {
-            mouse (p, mods & ~(leftButton | rightButton));
+            const int buttons = (mods & rightButton) != 0 ? mods : mods | leftButton;
+            mouse (p, mods & ~rightButton);
             for (int i = 0; i < times; ++i)
             {
-                mouse (p, mods | ((mods & rightButton) != 0 ? 0 : leftButton));
-                mouse (p, mods & ~(leftButton | rightButton));
+                mouse (p, buttons);
+                mouse (p, mods & ~rightButton);
             }
             pumpMessages (10);
         }
 
-        void type (const juce::String& keys)
+        void type (const juce::String& keys, int finalKey)
         {
             for (auto key : keys)
                 window.getPeer()->handleKeyPress (juce::KeyPress (key, {}, key));
+            window.getPeer()->handleKeyPress (juce::KeyPress (finalKey));
         }
 
-        void key (int code)  { window.getPeer()->handleKeyPress (juce::KeyPress (code)); }
-
-        double cutoffHz() const { return dynamic_cast<QuilParamFrequencyHz&> (cutoff()).valueToHz (cutoff().getValue()); }
+        double cutoffHz() const { return data.cutoff->valueToHz (data.cutoff->getValue()); }
 
         SharedMyLnF lookAndFeel;
         TestProcessor processor;
+        ProcessorData& data = processor->data;
+        QuilParam& cutoff = *data.cutoff;
+        QuilParam& resonance = *data.resonance;
+        VortaneKnob cutoffKnob { cutoff, &data.displayValues[2], &data.displayValues[3], &processor->rotaryKnobs, 41, false, false, 0, true, true };
+        RadialKnobLegend cutoffLegend { cutoff, { "20", "0.6k", "20k" } };
+        VortaneKnob resonanceKnob { resonance, &data.displayValues[4], &data.displayValues[5], &processor->rotaryKnobs, 45, true, true, 5, false, false };
+        RadialKnobLegend resonanceLegend { resonance, { "0", "", "", "", "", "", "", "", "", "", "10", "11" } };
         juce::Component window, panel;
-        std::unique_ptr<VortaneKnob> cutoffKnob, resonanceKnob;
-        std::unique_ptr<RadialKnobLegend> cutoffLegend, resonanceLegend;
         juce::int64 clock = juce::Time::currentTimeMillis();
     };
 
@@ -153,7 +144,7 @@ TEST_P (KnobDragTest, aDragOnTheCutoffKnobIsOneHostGestureAtEveryScale)
     const auto& c = GetParam();
     KnobsOnDesktop knobs (c.scale);
     knobs.processor->rotaryKnobs = c.rotary;
-    knobs.cutoff().setRealValueNotifyingHost (0.3f);
+    knobs.cutoff.setRealValueNotifyingHost (0.3f);
     HostGestures host (*knobs.processor);
 
     knobs.mouse (c.press, 0);
@@ -163,7 +154,7 @@ TEST_P (KnobDragTest, aDragOnTheCutoffKnobIsOneHostGestureAtEveryScale)
     knobs.mouse (c.press + juce::Point<float> (c.steps.back().dx, c.steps.back().dy), c.releaseMods);
     knobs.rest();
 
-    EXPECT_NEAR (knobs.cutoff().getRealValue(), c.expected, 1.0e-5);
+    EXPECT_NEAR (knobs.cutoff.getRealValue(), c.expected, 1.0e-5);
     EXPECT_EQ (host.begins, c.gestures);
     EXPECT_EQ (host.ends, c.gestures);
 }
@@ -184,9 +175,9 @@ INSTANTIATE_TEST_SUITE_P (Drags, KnobDragTest, ::testing::Values (
 TEST (KnobOnDesktop, doubleClicksToggleTheDefaultAndOpenTheValueEditorForTypedValues)
 {
     KnobsOnDesktop knobs (1.0f);
-    auto& cutoff = knobs.cutoff();
+    auto& cutoff = knobs.cutoff;
     cutoff.setRealValueNotifyingHost (0.3f);
-    ASSERT_TRUE (pumpUntil ([&] { return knobs.cutoffKnob->getValueText() == cutoff.getCurrentValueAsText(); }));
+    ASSERT_TRUE (pumpUntil ([&] { return knobs.cutoffKnob.getValueText() == cutoff.getCurrentValueAsText(); }));
 
     for (const float expected : { 0.5f, 0.3f, 0.5f })
     {
@@ -199,7 +190,7 @@ TEST (KnobOnDesktop, doubleClicksToggleTheDefaultAndOpenTheValueEditorForTypedVa
     knobs.click (At::cutoffBelowText, ctrl, 2);
     knobs.rest();
     EXPECT_FLOAT_EQ ((float) cutoff.getRealValue(), 0.5f);
-    EXPECT_FALSE (knobs.cutoffKnob->isValueEditorShowing());
+    EXPECT_FALSE (knobs.cutoffKnob.isValueEditorShowing());
 
     struct Typed { const char* keys; int finalKey; double hz; };
     const Typed typed[] = { { "1k", juce::KeyPress::returnKey, 1000.0 }, { "2k", juce::KeyPress::escapeKey, 1000.0 },
@@ -208,11 +199,10 @@ TEST (KnobOnDesktop, doubleClicksToggleTheDefaultAndOpenTheValueEditorForTypedVa
     {
         knobs.click (At::cutoffValueText, 0, 2);
         knobs.rest();
-        ASSERT_TRUE (knobs.cutoffKnob->isValueEditorShowing()) << t.keys;
-        ASSERT_TRUE (pumpUntil ([&] { return knobs.cutoffKnob->getValueEditor().hasKeyboardFocus (false); })) << t.keys;
-        knobs.type (t.keys);
-        knobs.key (t.finalKey);
-        EXPECT_TRUE (pumpUntil ([&] { return ! knobs.cutoffKnob->isValueEditorShowing(); })) << t.keys;
+        ASSERT_TRUE (knobs.cutoffKnob.isValueEditorShowing()) << t.keys;
+        ASSERT_TRUE (pumpUntil ([&] { return knobs.cutoffKnob.getValueEditor().hasKeyboardFocus (false); })) << t.keys;
+        knobs.type (t.keys, t.finalKey);
+        EXPECT_TRUE (pumpUntil ([&] { return ! knobs.cutoffKnob.isValueEditorShowing(); })) << t.keys;
         EXPECT_NEAR (knobs.cutoffHz(), t.hz, t.hz * 1.0e-3) << t.keys;
     }
 }
@@ -227,7 +217,7 @@ TEST_P (LegendClickTest, aClickOnALegendEntrySetsItsValueAsOneGesture)
 {
     const auto& c = GetParam();
     KnobsOnDesktop knobs (c.scale);
-    auto& p = c.resonanceLegend ? knobs.resonance() : knobs.cutoff();
+    auto& p = c.resonanceLegend ? knobs.resonance : knobs.cutoff;
     p.setRealValueNotifyingHost (0.3f);
     HostGestures host (*knobs.processor);
 
@@ -240,7 +230,7 @@ TEST_P (LegendClickTest, aClickOnALegendEntrySetsItsValueAsOneGesture)
     EXPECT_EQ (host.ends, gestures);
 
     // The entry shows as selected from the next poll on.
-    auto& legend = c.resonanceLegend ? *knobs.resonanceLegend : *knobs.cutoffLegend;
+    auto& legend = c.resonanceLegend ? knobs.resonanceLegend : knobs.cutoffLegend;
     if (gestures > 0)
     {
         EXPECT_TRUE (pumpUntil ([&] { return legend.getSelectedIndex() >= 0; }));
