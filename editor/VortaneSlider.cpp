@@ -59,6 +59,15 @@ void VortaneSlider::updateGraphics()
     line.startNewSubPath (cx - 0.5f, bottom);
     line.lineTo (cx - 0.5f, yv);
     barStroke.createStrokedPath (bar, line);
+
+    // The stroker drops a line of no length; at the minimum the bar is its rounded caps.
+    if (yv >= bottom)
+    {
+        const float r = barStroke.getStrokeThickness() * 0.5f;
+        bar.clear();
+        bar.addEllipse (cx - 0.5f - r, bottom - r, 2.0f * r, 2.0f * r);
+    }
+
     bar.setUsingNonZeroWinding (false);
 
     // Where a modulation line lies over the bar it cuts a thin gap into it (even-odd).

@@ -53,10 +53,11 @@ void VortaneSliderLegendButton::resized()
 
     textArea = { textOnLeft ? 0 : 9, 0, textWidth, h };
 
+    // Beside a level slider the text has 12 units, narrower than names such as "-23" or
+    // "-inf": those are narrowed to fit rather than cut down to another number.
     glyphs.clear();
-    glyphs.addCurtailedLineOfText (juce::Font (10.0f), text, 0.0f, 0.0f, (float) textWidth, false);
-    glyphs.justifyGlyphs (0, glyphs.getNumGlyphs(), (float) textArea.getX(), (float) textArea.getY(),
-                          (float) textArea.getWidth(), (float) textArea.getHeight(), justification);
+    glyphs.addFittedText (juce::Font (10.0f), text, (float) textArea.getX(), (float) textArea.getY(),
+                          (float) textArea.getWidth(), (float) textArea.getHeight(), justification, 1, 0.7f);
 
     // A small triangle pointing at the slider.
     const float f = textOnLeft ? 1.0f : 0.0f;

@@ -26,6 +26,7 @@ public:
     const juce::String& getText() const noexcept { return text; }
     float getStepValue() const noexcept          { return value; }
     bool isSelected() const noexcept             { return selected; }
+    const juce::GlyphArrangement& getGlyphs() const noexcept { return glyphs; }
 
 private:
     /** The real value after its round trip through the parameter's normalised value

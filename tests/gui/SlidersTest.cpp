@@ -57,6 +57,10 @@ namespace
                 parts()[(size_t) i]->setBounds (panelBounds[i]);
         }
 
+        BasicControl& slider (Part p)         { return p == inSlider ? (BasicControl&) in : p == outSlider ? (BasicControl&) out : drive; }
+        VortaneSliderLegend& legend (Part p)  { return p == inLegend ? inLegendPart : p == outLegend ? outLegendPart : driveLegendPart; }
+        QuilParam& param (Part p)             { return p < inLegend ? slider (p).getParameter() : slider (Part (p - inLegend)).getParameter(); }
+
         SharedMyLnF lookAndFeel;
         VortaneSlider in, out;
         VortaneDriveSlider drive;
@@ -116,8 +120,6 @@ namespace
             juce::ModifierKeys::currentModifiers = {};
         }
 
-        void click (Part part, juce::Point<float> at, int buttonMods) { drag (part, at, {}, buttonMods); }
-
         TestProcessor processor;
         SliderPanel panel { processor->data };
     };
@@ -125,19 +127,6 @@ namespace
     constexpr int left = juce::ModifierKeys::leftButtonModifier;
     constexpr int right = juce::ModifierKeys::rightButtonModifier;
     constexpr int ctrlLeft = juce::ModifierKeys::ctrlModifier | left;
-
-    QuilParam& paramOf (ProcessorData& d, Part part)
-    {
-        return part == inSlider || part == inLegend ? *(QuilParam*) d.in
-             : part == outSlider || part == outLegend ? *(QuilParam*) d.out
-                                                      : *(QuilParam*) d.drive;
-    }
-
-    juce::String valueTextOf (SliderPanel& panel, Part part)
-    {
-        return part == inSlider ? panel.in.getValueText() : part == outSlider ? panel.out.getValueText()
-                                                                              : panel.drive.getValueText();
-    }
 
     using SlidersTest = WithoutPrefs<>;
 }
@@ -147,8 +136,8 @@ TEST_F (SlidersTest, dragsCoverTheRangeOverTheSlidersLengthAndMakeOneGesture)
     struct Drag { Part part; double start; juce::Point<float> from, delta; int releaseMods; double expected; const char* text; };
     const Drag drags[] = {
         // From the drive handle at its minimum, half the 122-unit scale band.
-        { driveSlider, 0.0, { 20.0f, 48.5f }, { 61.0f, 0.0f }, 0, 0.5, "50.0" },
-        { driveSlider, 0.5, { 50.0f, 48.5f }, { -61.0f, 0.0f }, 0, 0.0, "0.00" },
+        { driveSlider, 0.0, { 20.0f, 48.0f }, { 61.0f, 0.0f }, 0, 0.5, "50.0" },
+        { driveSlider, 0.5, { 50.0f, 48.0f }, { -61.0f, 0.0f }, 0, 0.0, "0.00" },
         // The level sliders: their whole height is the whole range.
         { inSlider, 0.0, { 18.0f, 157.0f }, { 0.0f, -158.0f }, 0, 1.0, nullptr },
         { inSlider, 1.0, { 18.0f, 0.0f }, { 0.0f, 158.0f }, 0, 0.0, "-inf" },
@@ -159,7 +148,7 @@ TEST_F (SlidersTest, dragsCoverTheRangeOverTheSlidersLengthAndMakeOneGesture)
     for (const auto& d : drags)
     {
         SlidersOnDesktop window;
-        auto& param = paramOf (window.processor->data, d.part);
+        auto& param = window.panel.param (d.part);
         param.setValueNotifyingHost (param.toNormalised (d.start));
         HostGestures host (*window.processor);
 
@@ -170,8 +159,10 @@ TEST_F (SlidersTest, dragsCoverTheRangeOverTheSlidersLengthAndMakeOneGesture)
         EXPECT_EQ (host.begins, 1);
         EXPECT_EQ (host.ends, 1);
         if (d.text != nullptr)
-            EXPECT_TRUE (pumpUntil ([&] { return valueTextOf (window.panel, d.part) == d.text; }))
-                << valueTextOf (window.panel, d.part).toStdString();
+        {
+            EXPECT_TRUE (pumpUntil ([&] { return window.panel.slider (d.part).getValueText() == d.text; }))
+                << window.panel.slider (d.part).getValueText().toStdString();
+        }
     }
 }
 
@@ -186,29 +177,28 @@ TEST_F (SlidersTest, legendClicksSetTheirStepsAndHighlightThem)
         { driveLegend, { 219.0f, 5.0f }, 1.0 }, { driveLegend, { 15.0f, 5.0f }, 0.0 } };
 
     SlidersOnDesktop window;
-    auto& data = window.processor->data;
-    const auto legendOf = [&] (Part p) -> VortaneSliderLegend&
-    {
-        return p == inLegend ? window.panel.inLegendPart : p == outLegend ? window.panel.outLegendPart
-                                                                          : window.panel.driveLegendPart;
-    };
     const auto selected = [&] (Part p)
     {
         std::vector<float> values;
-        for (auto* b : legendOf (p).getButtons())
+        for (auto* b : window.panel.legend (p).getButtons())
             if (b->isSelected())
                 values.push_back (b->getStepValue());
         return values;
     };
 
+    // Every step name shows whole, "-23" and "-inf" beside the narrow level sliders too.
+    for (const auto legend : { inLegend, outLegend, driveLegend })
+        for (auto* b : window.panel.legend (legend).getButtons())
+            EXPECT_EQ (b->getGlyphs().getNumGlyphs(), b->getText().length()) << b->getText();
+
     for (const auto& c : clicks)
     {
-        auto& param = paramOf (data, c.legend);
+        auto& param = window.panel.param (c.legend);
         param.setValueNotifyingHost (param.toNormalised (0.6));
         ASSERT_TRUE (pumpUntil ([&] { return selected (c.legend).empty(); })) << "between steps";
         HostGestures host (*window.processor);
 
-        window.click (c.legend, c.at, left);
+        window.drag (c.legend, c.at, {}, left);
 
         SCOPED_TRACE (testing::Message() << "legend " << c.legend << " value " << c.value);
         EXPECT_NEAR (param.getRealValue(), c.value, 1.0e-6);
@@ -237,7 +227,7 @@ TEST_F (SlidersTest, popupClicksChangeNothingAndBeginNoGesture)
 
     for (const auto& c : clicks)
     {
-        auto& param = paramOf (window.processor->data, c.part);
+        auto& param = window.panel.param (c.part);
         const auto before = param.getRealValue();
         window.drag (c.part, c.at, c.delta, c.mods, c.mods & ~(left | right));
 
