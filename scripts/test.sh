@@ -9,7 +9,7 @@ source "$here/scripts/ccache-env.sh"
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build "$build"
-ctest --test-dir "$build" --output-on-failure
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 
 # Untrusted input (host state, preset elements, controllers, preferences) again
 # under AddressSanitizer and UndefinedBehaviorSanitizer, in a separate build.

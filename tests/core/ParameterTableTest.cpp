@@ -117,7 +117,9 @@ TEST_P (ParameterTableTest, parameterMatchesItsRow)
     EXPECT_EQ (groups[0]->getID(), juce::String (row.group));
 
     if (auto* ranged = dynamic_cast<QuilParamModulationRange*> (p))
+    {
         EXPECT_DOUBLE_EQ (ranged->displayScale, row.displayScale);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P (AllParameters, ParameterTableTest, ::testing::ValuesIn (expectedTable()), toString);

@@ -46,7 +46,9 @@ TEST_P (RestorePathTest, missingParametersTakeTheirDefaultsBadOnesAreSafeAndEmpt
         p.restoreStateFromXml (xml, hostState);
         EXPECT_TRUE (StateSnapshot::of (p) == before) << (xml != nullptr ? xml->toString() : "null");
         if (xml == nullptr)
+        {
             EXPECT_EQ (host.changes, 0);                          // other tags are ignored
+        }
     }
 
     host.changes = 0;

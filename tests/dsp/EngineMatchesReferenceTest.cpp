@@ -185,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P (Runs, EngineMatchesReference, ::testing::Values (
     // Hostile input and blocks split into stretches.
     Case { 2, 2, 2, 48000.0, 64, 100, true, false }, Case { 1, 1, 1, 44100.0, 97, 60, true, false },
     Case { 2, 2, 2, 48000.0, 96, 60, false, true }, Case { 1, 2, 2, 44100.0, 200, 40, true, true }),
-    [] (const auto& info) { const auto& c = info.param;
+    [] (const auto& testInfo) { const auto& c = testInfo.param;
                             return "in" + std::to_string (c.in) + "_sc" + std::to_string (c.sideChain) + "_out" + std::to_string (c.out)
                                  + "_" + std::to_string ((int) c.sampleRate) + "Hz_" + std::to_string (c.blockSize)
                                  + (c.hostileInput ? "_hostile" : "") + (c.splitBlocks ? "_split" : ""); });

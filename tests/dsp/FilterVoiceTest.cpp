@@ -108,7 +108,7 @@ TEST_P (EveryLayout, dryPathIsUnityGainAndTheWetPathFiltersWithTheSideChainWhere
 
 INSTANTIATE_TEST_SUITE_P (Accepted, EveryLayout, ::testing::Values (Layout { 1, 1, 1 }, Layout { 1, 2, 1 }, Layout { 1, 1, 2 },
                                                                     Layout { 1, 2, 2 }, Layout { 2, 1, 2 }, Layout { 2, 2, 2 }),
-                          [] (const auto& info) { const auto& l = info.param;
+                          [] (const auto& testInfo) { const auto& l = testInfo.param;
                                                   return "in" + std::to_string (l.in) + "_sc" + std::to_string (l.sideChain)
                                                        + "_out" + std::to_string (l.out); });
 

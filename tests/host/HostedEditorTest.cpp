@@ -17,8 +17,8 @@ namespace
                    .getChildFile ("Quillmere/Vortane/Vortane-Preferences.prf");
     }
 
-    /** Opening a plug-in's window: needs a display, so these run in their own CTest
-        entry on a private one. */
+    /** Opening a plug-in's window needs a display (CTest runs every case on a private
+        one); run by hand without one, these cases are skipped. */
     class HostedEditorTest : public ::testing::TestWithParam<EditorCase>
     {
     protected:

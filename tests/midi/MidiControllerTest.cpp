@@ -67,7 +67,9 @@ TEST (MidiControllers, learnsOnlyControllersOneTo117ExceptTheSustainPedal)
         EXPECT_EQ (p.learningIndex.load(), learnable ? -1 : 5) << number;
         EXPECT_EQ (listener.indices, learnable ? std::vector<int> { 5 } : std::vector<int> {}) << number;
         if (learnable)
+        {
             EXPECT_FLOAT_EQ (p.value (5), 100.0f / 127.0f) << number;  // applied at once
+        }
     }
 }
 

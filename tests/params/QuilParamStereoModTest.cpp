@@ -47,7 +47,9 @@ TEST_P (StereoModeMirror, unlinkedTopValueMirrorsTheLeftDepth)
     for (int d = 0; d < numDestinations; ++d)
         for (int input = 0; input < 2; ++input)
             if (d != c.destination || input != c.input)
+            {
                 EXPECT_EQ (p->data.depth[d][input][1]->getRealValue(), 0.0) << d << " " << input;
+            }
 }
 
 INSTANTIATE_TEST_SUITE_P (Depths, StereoModeMirror, ::testing::Values (

@@ -132,9 +132,10 @@ TEST_P (EveryParameter, everyShownTextReadsBackInAnyCaseAndWithBlanks)
             EXPECT_EQ (p.getValueForText (typed), read) << p.getName (100) << " typed \"" << typed << "\"";
 
         // A switch's or mode's own words come back as exactly the value that shows them.
-        if (n == 0.0f || n == 1.0f || (n == 0.5f && p.getNumSteps() == 3))
-            if (p.isDiscrete())
-                EXPECT_EQ (read, n) << p.getName (100) << " " << shown;
+        if ((n == 0.0f || n == 1.0f || (n == 0.5f && p.getNumSteps() == 3)) && p.isDiscrete())
+        {
+            EXPECT_EQ (read, n) << p.getName (100) << " " << shown;
+        }
     }
 }
 

@@ -21,21 +21,16 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 
-# Several test runs may share the machine: try display numbers until one starts.
-for n in $(seq 90 140); do
-  [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] && continue
-  Xvfb ":${n}" -screen 0 1920x1080x24 -nolisten tcp -noreset >"$log" 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 1 100); do
-    if [ -e "/tmp/.X11-unix/X${n}" ]; then display=":${n}"; break; fi
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.05
-  done
-  [ -n "$display" ] && break
-  kill "$xvfb_pid" 2>/dev/null || true
-  wait "$xvfb_pid" 2>/dev/null || true
-  xvfb_pid=""
-done
+# Several test runs may share the machine: Xvfb picks a free display number itself
+# and reports it, so parallel runs never race for the same one.
+fifo="$(mktemp -u -t vortane-xvfb-fd.XXXXXX)"
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$fifo" >"$log" 2>&1 &
+xvfb_pid=$!
+if read -r -t 10 number <"$fifo"; then
+  display=":${number}"
+fi
+rm -f "$fifo"
 
 if [ -z "$display" ]; then
   echo "run-with-display: could not start Xvfb" >&2

@@ -61,8 +61,10 @@ TEST_P (BgImageRenderTest, twoHundredPercentShowsThePictureOneToOneAndHundredPer
     // The opaque picture covers the panel to its last pixel (the renderer's edge
     // antialiasing may leave the last column a trace short of opaque).
     if (controlPanel)
+    {
         for (auto p : { juce::Point<int> (0, 0), { 702, 0 }, { 0, 318 }, { 702, 318 }, { 351, 160 } })
             EXPECT_GE (half.getPixelAt (p.x, p.y).getAlpha(), 250) << p.toString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P (Pictures, BgImageRenderTest, ::testing::Bool());

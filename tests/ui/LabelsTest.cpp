@@ -126,7 +126,9 @@ TEST_P (ShadowAlphaTest, fillsItsRoundedRectangleInBlackAtTheOpacity)
     const auto centre = image.getPixelAt (30, 20);
     EXPECT_EQ (centre.getAlpha(), c.alpha);
     if (c.alpha > 0)
+    {
         EXPECT_EQ (centre.withAlpha ((juce::uint8) 255), juce::Colours::black);
+    }
 
     // The rounded corner leaves the very corner clear.
     EXPECT_EQ (image.getPixelAt (0, 0).getAlpha(), 0);

@@ -39,7 +39,7 @@ TEST_P (ScaleStepTest, commandEqualsOrPlusStepsUpAndCommandMinusStepsDown)
 {
     const auto c = GetParam();
 
-    for (const auto [key, expected] : { std::pair<juce::juce_wchar, int> { '=', c.up }, { '+', c.up }, { '-', c.down } })
+    for (const auto& [key, expected] : { std::pair<juce::juce_wchar, int> { '=', c.up }, { '+', c.up }, { '-', c.down } })
     {
         ScalerRig rig (c.stored);
         EXPECT_TRUE (rig.press (key));
