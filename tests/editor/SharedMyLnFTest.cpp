@@ -48,3 +48,40 @@ TEST (SharedMyLnF, whileInUseItIsTheDefaultAndAfterTheLastUseNeitherItNorItsType
     EXPECT_EQ (dynamic_cast<MyLnF*> (&juce::LookAndFeel::getDefaultLookAndFeel()), nullptr);
     EXPECT_NE (juce::Font (13.0f).getTypefacePtr(), embedded);
 }
+
+// The framework's own text buttons draw with the shared default too: the standalone's
+// "Settings..." sits on a light banner, its "Options" button on the dark title bar.
+TEST (SharedMyLnF, theFrameworksTextButtonsAreLegibleOnLightAndDarkSurroundings)
+{
+    SharedMyLnF use;
+    use.makeDefault();
+
+    for (const auto surroundings : { juce::Colours::lightgoldenrodyellow, juce::Colour (0xFF263238) })
+    {
+        struct Banner : juce::Component
+        {
+            explicit Banner (juce::Colour c) : colour (c)  { setOpaque (true); }
+            void paint (juce::Graphics& g) override        { g.fillAll (colour); }
+            juce::Colour colour;
+        } banner (surroundings);
+
+        juce::TextButton button ("Settings...");
+        banner.setBounds (0, 0, 80, 30);
+        button.setBounds (5, 5, 70, 20);
+        banner.addAndMakeVisible (button);
+
+        // The label against the button's body: the darkest and the brightest pixel
+        // inside the outline.
+        const auto image = banner.createComponentSnapshot (banner.getLocalBounds());
+        float darkest = 1.0f, brightest = 0.0f;
+        for (int y = 9; y < 21; ++y)
+            for (int x = 9; x < 71; ++x)
+            {
+                const auto brightness = image.getPixelAt (x, y).getPerceivedBrightness();
+                darkest = juce::jmin (darkest, brightness);
+                brightest = juce::jmax (brightest, brightness);
+            }
+
+        EXPECT_GT (brightest - darkest, 0.5f) << surroundings.toDisplayString (false);
+    }
+}
