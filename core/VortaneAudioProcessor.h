@@ -38,10 +38,12 @@ public:
     juce::AudioProcessorEditor* createEditor() override;
     bool hasEditor() const override { return true; }
 
+    // Hosts list the one program by name (VST3 program list, LV2 preset label):
+    // it must not be empty.
     int getNumPrograms() override                               { return 1; }
     int getCurrentProgram() override                            { return 0; }
     void setCurrentProgram (int) override                       {}
-    const juce::String getProgramName (int) override            { return {}; }
+    const juce::String getProgramName (int) override            { return "Default"; }
     void changeProgramName (int, const juce::String&) override  {}
 
     void getStateInformation (juce::MemoryBlock& destData) override;

@@ -27,6 +27,16 @@ Colour MyLnF::getAccentDarkColour() const  { return Colour (0xFFB1B1B4); }
 Colour MyLnF::getAlertColour() const       { return Colour (0xFFFF4C4C); }
 Colour MyLnF::getAlertDarkColour() const   { return Colour (0x00000000); }
 
+void MyLnF::drawButtonBackground (juce::Graphics& g, juce::Button& button, const Colour& background,
+                                  bool isMouseOverButton, bool isButtonDown)
+{
+    // The body fills the outline's rectangle (inset 1.5, corner 3).
+    g.setColour (background);
+    g.fillRoundedRectangle (button.getLocalBounds().toFloat().reduced (1.5f), 3.0f);
+
+    QuilLnF::drawButtonBackground (g, button, background, isMouseOverButton, isButtonDown);
+}
+
 void MyLnF::setProductColours()
 {
     using namespace VortaneColours;

@@ -21,6 +21,14 @@ public:
     juce::Colour getAlertColour() const override;
     juce::Colour getAlertDarkColour() const override;
 
+    /** The maker's outline over a body in the button's own colour. Only the
+        framework's text buttons come here (the product's buttons paint themselves):
+        the standalone's "Settings..." on its light banner, its "Options" button.
+        As this look-and-feel is everyone's default, their light text needs a body
+        of its own to stay legible on surfaces the product does not paint. */
+    void drawButtonBackground (juce::Graphics&, juce::Button&, const juce::Colour& background,
+                               bool isMouseOverButton, bool isButtonDown) override;
+
     VortaneColorPalette& getProductPalette() noexcept { return productPalette; }
 
 private:

@@ -39,7 +39,7 @@ TEST (ProcessorSpine, declaresThreeStereoBusesAndFixedAnswers)
     EXPECT_TRUE (p.hasEditor());
     EXPECT_EQ (p.getNumPrograms(), 1);
     EXPECT_EQ (p.getCurrentProgram(), 0);
-    EXPECT_TRUE (p.getProgramName (0).isEmpty());
+    EXPECT_EQ (p.getProgramName (0), "Default");
     EXPECT_DOUBLE_EQ (p.data.sampleRate.load(), 44100.0);
     EXPECT_EQ (p.data.blockSize.load(), 128);
 }

@@ -48,3 +48,32 @@ TEST (SharedMyLnF, whileInUseItIsTheDefaultAndAfterTheLastUseNeitherItNorItsType
     EXPECT_EQ (dynamic_cast<MyLnF*> (&juce::LookAndFeel::getDefaultLookAndFeel()), nullptr);
     EXPECT_NE (juce::Font (13.0f).getTypefacePtr(), embedded);
 }
+
+// The framework's own text buttons draw with the shared default too: the standalone's
+// "Settings..." on its light banner, its "Options" button on the dark title bar.
+TEST (SharedMyLnF, frameworkTextButtonsAreLegibleOnLightAndDarkSurroundings)
+{
+    SharedMyLnF use;
+    use.makeDefault();
+    juce::TextButton button ("Settings...");
+    button.setSize (70, 20);
+
+    for (const auto surroundings : { juce::Colours::lightgoldenrodyellow, juce::Colour (0xFF263238) })
+    {
+        juce::Image image (juce::Image::RGB, 70, 20, false);
+        juce::Graphics g (image);
+        g.fillAll (surroundings);
+        button.paintEntireComponent (g, false);
+
+        // The label against the body: the darkest and brightest pixel inside the outline.
+        float darkest = 1.0f, brightest = 0.0f;
+        for (int y = 4; y < 16; ++y)
+            for (int x = 4; x < 66; ++x)
+            {
+                darkest = juce::jmin (darkest, image.getPixelAt (x, y).getPerceivedBrightness());
+                brightest = juce::jmax (brightest, image.getPixelAt (x, y).getPerceivedBrightness());
+            }
+
+        EXPECT_GT (brightest - darkest, 0.5f) << surroundings.toDisplayString (false);
+    }
+}

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks what an LV2 host learns about the built bundle from its own description:
-# four audio inputs (main and side chain, stereo), two audio outputs, an atom input
-# that takes MIDI, and the 44 parameters.
+# the maker's e-mail as a mailto: address, the one preset by its name, four audio
+# inputs (main and side chain, stereo), two audio outputs, an atom input that takes
+# MIDI, and the 44 parameters.
 # Usage: lv2info-check.sh <path to Vortane.lv2> <plug-in URI>
 set -euo pipefail
 bundle="$1"
@@ -29,6 +30,12 @@ check() {
 
 lv2info "$uri" > "$work/info.txt"
 lv2info -p "$work/plugin.ttl" "$uri" > /dev/null
+
+check "maker's e-mail" "mailto:support@quillmere.example" \
+      "$(sed -n 's/^\tAuthor Email:[[:space:]]*//p' "$work/info.txt")"
+# The preset labels: the indented lines after "Presets:", up to the first empty one.
+check "presets" "Default" \
+      "$(awk '/^\tPresets:/ { on = 1; next } on && /^[[:space:]]*$/ { exit } on { sub(/^[[:space:]]+/, ""); print }' "$work/info.txt" | paste -sd,)"
 
 # One line per port of the plain listing, holding the URIs of its "Type:" field.
 awk '
