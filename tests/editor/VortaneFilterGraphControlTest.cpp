@@ -118,4 +118,8 @@ TEST (VortaneFilterGraphControl, followsCutoffResonanceAndTypeAndRepaintsOnlyOnC
         EXPECT_NEAR (typeGraph.getFilledPath().getBounds().getY(), 42.5f, 0.01f);
         EXPECT_TRUE (typeGraph.getFilledPath().contains (32.0f, 43.5f));
     }
+
+    // A new size redraws the same values at that size.
+    cutoffGraph.setSize (32, 32);
+    EXPECT_EQ (cutoffGraph.getFilledPath().getBounds().getBottom(), 32.0f);
 }
