@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P (Values, FilterGraphInputs, ::testing::Values (
     GraphCase { "farOutOfRange", 1.0e30f, 1.0e30f, -1.0e30f },
     GraphCase { "allAbsent", absent, absent, absent },
     GraphCase { "typeAbsentOthersNan", notANumber, notANumber, absent }),
-    [] (const ::testing::TestParamInfo<GraphCase>& info) { return std::string (info.param.name); });
+    [] (const ::testing::TestParamInfo<GraphCase>& caseInfo) { return std::string (caseInfo.param.name); });
 
 TEST (VortaneFilterGraphControl, followsCutoffResonanceAndTypeAndRepaintsOnlyOnChange)
 {
