@@ -1,9 +1,10 @@
 #pragma once
 
 #include <juce_gui_basics/juce_gui_basics.h>
+#include <utility>
 
-/** Counts a visible component's repaint requests without a window: repaint()
-    reaches a component's cached image first. The component owns the counter. */
+/** Counts a visible component's repaint requests without a window (repaint() tells
+    the component's cached image first). The component owns the counter. */
 struct RepaintCounter : juce::CachedComponentImage
 {
     static RepaintCounter& attachTo (juce::Component& c)
@@ -14,13 +15,11 @@ struct RepaintCounter : juce::CachedComponentImage
         return *counter;
     }
 
+    int take() { return std::exchange (count, 0); }   // the repaints since the last call
+
     void paint (juce::Graphics&) override {}
     bool invalidateAll() override                            { ++count; return true; }
     bool invalidate (const juce::Rectangle<int>&) override   { ++count; return true; }
     void releaseResources() override {}
-
-    /** The repaints asked for since the last call. */
-    int take() { return std::exchange (count, 0); }
-
     int count = 0;
 };
