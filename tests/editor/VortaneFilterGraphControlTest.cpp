@@ -70,7 +70,8 @@ TEST (VortaneFilterGraphControl, followsItsParametersWithFiniteCurvesAndRepaints
         EXPECT_TRUE (typeGraph.getFilledPath().contains (32.0f, 43.5f));
         EXPECT_TRUE (graph.createComponentSnapshot (graph.getLocalBounds()).isValid());
     }
-    EXPECT_TRUE (inLowerTwoThirds (unbound.getFilledPath().getBounds()));
+    // With nothing bound: a low-pass curve (type 0) peaking at the middle.
+    EXPECT_TRUE (inLowerTwoThirds (unbound.getFilledPath().getBounds()) && unbound.getFilledPath().contains (2.0f, 45.0f));
 
     // A new size redraws the same values at that size.
     graph.setSize (32, 32);
