@@ -192,7 +192,9 @@ TEST_F (BankLoading, destroyingTheLoadingInstanceMidWayLosesNoBankAndNeverHangs)
         auto loader = std::make_unique<TestProcessor>();
         TestProcessor bystander;   // keeps the shared list alive
         if (stage != Stage::beforeTheTimer)
+        {
             ASSERT_TRUE (MessageLoop::waitUntil ([&] { return (*loader)->getNumJobs() > 0; }));
+        }
 
         // Not pumping: once the list is in place the job waits for this thread to tell
         // the listeners, while its save is queued.

@@ -187,7 +187,9 @@ TEST_P (LoadPresetByNumber, picksFromTheUserBankAndAppliesOnlyTheLastOfABurst)
             manager.loadPresetAsync (n, 3);
 
         if (c.applied.isEmpty())
+        {
             ASSERT_EQ (manager.getNumJobs(), 0) << "nothing is queued";
+        }
 
         ASSERT_TRUE (MessageLoop::waitUntil ([&] { return manager.getNumJobs() == 0; }));
         ASSERT_EQ (manager.applied->take().joinIntoString (" "), c.applied.joinIntoString (" ")) << "round " << round;
