@@ -303,6 +303,12 @@ TEST_F (BankLoading, controller119BurstsLeaveTheLastPresetInPlaceAndLockedParame
                 << ".Power Btn    :0,In:0.5,Cutoff:" << cutoff << ",Resonance:0.9,Drive Mode:1,\"/>";
     writeBankFile (collection ({ "<Quillmere_Bank bank=\"Live\" device=\"Vortane\">" + presets + "</Quillmere_Bank>" }));
 
+    struct AppliedCounter : PresetManager::Listener
+    {
+        void currentPresetChanged (const juce::String&, const juce::String&, const juce::String&) override { ++count; }
+        std::atomic<int> count { 0 };
+    } applied;   // outlives the processor
+
     TestProcessor processor;
     ASSERT_TRUE (MessageLoop::waitForIdle (*processor));
 
@@ -316,11 +322,6 @@ TEST_F (BankLoading, controller119BurstsLeaveTheLastPresetInPlaceAndLockedParame
     dynamic_cast<QuilParam&> (*byId["Resonance"]).setLocked (true);
     byId["Drive"]->setValueNotifyingHost (0.7f);
 
-    struct AppliedCounter : PresetManager::Listener
-    {
-        void currentPresetChanged (const juce::String&, const juce::String&, const juce::String&) override { ++count; }
-        std::atomic<int> count { 0 };
-    } applied;
     processor->addPresetListener (&applied);
 
     // Each burst in one block; the bank (controller 118) is not used, and numbers past
@@ -350,7 +351,6 @@ TEST_F (BankLoading, controller119BurstsLeaveTheLastPresetInPlaceAndLockedParame
             ASSERT_FLOAT_EQ (byId["Cutoff"]->getValue(), juce::String (burst.inPlace).getFloatValue()) << round;
         }
 
-    processor->removePresetListener (&applied);
     EXPECT_FLOAT_EQ (byId[".Power Btn    "]->getValue(), 1.0f) << "Power is locked from the start";
     EXPECT_FLOAT_EQ (byId["Resonance"]->getValue(), 0.0f) << "locked by the user";
     EXPECT_FLOAT_EQ (byId["In"]->getValue(), 0.5f);
