@@ -84,7 +84,9 @@ public:
     void saveBankAsync();
 
     /** Queues applying preset presetNumber of the user bank (controller 119, handed over
-        to the message thread). bank (the controller-118 value) is not used. */
+        to the message thread). bank (the controller-118 value) is not used. The last
+        request wins: a load that a later one has superseded applies nothing, so loads
+        never apply out of order. */
     void loadPresetAsync (int presetNumber, int bank);
 
     void addPresetListener (Listener* l)            { presetListeners.add (l); }
@@ -129,6 +131,10 @@ private:
 
     std::atomic<bool> startedLoading { false };
     std::atomic<bool> stopping { false };
+
+    // The number of the last preset load queued; a job applies only while its own
+    // number is still this one.
+    std::atomic<juce::uint64> latestPresetLoad { 0 };
 
     juce::ListenerList<Listener, juce::Array<Listener*, juce::CriticalSection>> presetListeners;
 

@@ -46,18 +46,17 @@ TEST_F (EditorPrefsTest, openingStoresTheScaleOnceAndTheTimerThenRests)
     FileWriteCounter writes (PrefsOnDisk::file());
     std::unique_ptr<juce::AudioProcessorEditor> editor (processor->createEditorIfNeeded());
 
-    pumpMessages (100);
+    ASSERT_TRUE (pumpUntil ([&] { return ! dynamic_cast<PluginScaler&> (*editor).isTimerRunning(); }));
     EXPECT_EQ (writes.count(), 1);
     ASSERT_NE (PrefsOnDisk::read(), nullptr);
     EXPECT_EQ (PrefsOnDisk::read()->getStringAttribute ("scale"), "100");
-    EXPECT_FALSE (dynamic_cast<PluginScaler&> (*editor).isTimerRunning());
 }
 
 TEST_F (EditorPrefsTest, aHostResizeIsPutBackWithoutWritingThePreferences)
 {
     PrefsOnDisk::write ({ { "scale", "75" } });
     TestEditor editor;
-    pumpMessages (30);
+    ASSERT_TRUE (pumpUntil ([&] { return ! editor->isTimerRunning(); }));   // the opening write
 
     FileWriteCounter writes (PrefsOnDisk::file());
     editor->setSize (800, 400);
@@ -65,9 +64,8 @@ TEST_F (EditorPrefsTest, aHostResizeIsPutBackWithoutWritingThePreferences)
 
     ASSERT_TRUE (pumpUntil ([&] { return editor->getWidth() == 527; }));
     EXPECT_EQ (editor->getHeight(), 239);
-    pumpMessages (30);
+    ASSERT_TRUE (pumpUntil ([&] { return ! editor->isTimerRunning(); }));
     EXPECT_EQ (writes.count(), 0);
-    EXPECT_FALSE (editor->isTimerRunning());
 }
 
 namespace
@@ -112,20 +110,23 @@ TEST_P (RefusingHostTest, aRefusedSizeNeitherLoopsTheTimerNorWritesAgain)
 {
     TestEditor editor;
     RefusingHost host (*editor, GetParam());
-    pumpMessages (30);
+
+    // Settled: the timer rests, and a round of posted messages (a host answering
+    // later) neither resizes the editor nor starts the timer again. A loop never is.
+    const auto settled = [&]
+    {
+        const int before = host.resizes;
+        return ! editor->isTimerRunning() && pumpPosted() && ! editor->isTimerRunning() && host.resizes == before;
+    };
+    ASSERT_TRUE (pumpUntil (settled));
 
     FileWriteCounter writes (PrefsOnDisk::file());
     host.resizes = 0;
     PluginScaler& scaler = *editor;
     EXPECT_TRUE (scaler.keyPressed (juce::KeyPress ('=', juce::ModifierKeys::commandModifier, '='), editor.editor.get()));
 
-    pumpMessages (200);
-    const int resizes = host.resizes;
-    pumpMessages (100);
-
-    EXPECT_EQ (host.resizes, resizes);       // settled
-    EXPECT_LE (resizes, 8);
-    EXPECT_FALSE (editor->isTimerRunning());
+    ASSERT_TRUE (pumpUntil (settled));
+    EXPECT_LE (host.resizes, 8);
     EXPECT_EQ (writes.count(), 1);
     EXPECT_EQ (PrefsOnDisk::read()->getIntAttribute ("scale"), 150);
     EXPECT_EQ (editor->getWidth(), 703);     // the host's size stands

@@ -13,7 +13,7 @@ struct EditorOnDesktop : TestEditor
         editor->setVisible (true);
         editor->toFront (true);
         pumpUntil ([this] { return editor->isShowing() && editor->getPeer() != nullptr; });
-        pumpMessages (50);
+        pumpPosted();
     }
 
     ~EditorOnDesktop()
@@ -36,7 +36,7 @@ struct EditorOnDesktop : TestEditor
         juce::ModifierKeys::currentModifiers = mods;
         peer().handleMouseEvent (juce::MouseInputSource::InputSourceType::mouse, position, mods,
                                  juce::MouseInputSource::defaultPressure, juce::MouseInputSource::defaultOrientation,
-                                 juce::Time::currentTimeMillis());
+                                 eventTime);
     }
 
     /** Moves to a point of a component, presses and releases there. */
@@ -46,10 +46,12 @@ struct EditorOnDesktop : TestEditor
         mouse (at, juce::ModifierKeys (modifiers));
         mouse (at, juce::ModifierKeys (modifiers | juce::ModifierKeys::leftButtonModifier));
         mouse (at, juce::ModifierKeys (releaseModifiers < 0 ? modifiers : releaseModifiers));
-        // Far enough apart that two clicks are not a double click.
-        pumpMessages (10);
+        pumpPosted();
         mouse ({ -50.0f, -50.0f }, {});
         juce::ModifierKeys::currentModifiers = {};
+
+        // The next click comes too late to make a double click with this one.
+        eventTime += juce::MouseEvent::getDoubleClickTimeout() + 1;
     }
 
     void clickCentre (juce::Component& c, int modifiers = 0)
@@ -61,6 +63,9 @@ struct EditorOnDesktop : TestEditor
     {
         return peer().handleKeyPress (juce::KeyPress (key, juce::ModifierKeys (modifiers), key));
     }
+
+    /** The time stamp of the mouse events sent. */
+    juce::int64 eventTime = juce::Time::currentTimeMillis();
 
     /** Waits for the window (editor and its peer) to reach a size. */
     bool sizeBecomes (int w, int h)

@@ -20,7 +20,7 @@ TEST_F (WindowTest, commandPlusAndMinusStepTheWindowThroughEveryScaleWritingOnce
 {
     EditorOnDesktop window;
     ASSERT_TRUE (window.sizeBecomes (703, 319));
-    pumpMessages (30);
+    ASSERT_TRUE (pumpUntil ([&] { return ! window->isTimerRunning(); }));   // the opening write
     FileWriteCounter writes (PrefsOnDisk::file());
 
     struct Step { juce::juce_wchar key; int scale, width, height; };
@@ -46,7 +46,8 @@ TEST_F (WindowTest, commandPlusAndMinusStepTheWindowThroughEveryScaleWritingOnce
     EXPECT_FALSE (window.press ('-', M::commandModifier | M::altModifier));
     EXPECT_FALSE (window.press ('=', 0));
     EXPECT_FALSE (window.press ('a'));
-    pumpMessages (50);
+    ASSERT_TRUE (pumpPosted());
+    EXPECT_FALSE (window->isTimerRunning());
     EXPECT_EQ (writes.count(), presses);
     EXPECT_EQ (window->getWidth(), 703);
 }
@@ -118,13 +119,13 @@ TEST_F (WindowTest, theOptionRowsChangeTheKnobModeAndTheScaleByClicks)
     EXPECT_TRUE (window.processor->rotaryKnobs);
     EXPECT_EQ (PrefsOnDisk::read()->getStringAttribute ("knobRotation"), "1");
 
-    pumpMessages (30);
+    ASSERT_TRUE (pumpUntil ([&] { return ! window->isTimerRunning(); }));
     FileWriteCounter writes (PrefsOnDisk::file());
     window.click (scale, option (scale, 4));
     EXPECT_TRUE (window.sizeBecomes (1406, 638));
     window.click (scale, option (scale, 0));
     EXPECT_TRUE (window.sizeBecomes (351, 159));
-    pumpMessages (30);
+    ASSERT_TRUE (pumpUntil ([&] { return ! window->isTimerRunning(); }));
     EXPECT_EQ (writes.count(), 2);
     EXPECT_EQ (storedScale(), 50);
     EXPECT_TRUE (scale.isOptionSelected (0));

@@ -4,6 +4,7 @@
 #include "support/StateSnapshot.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <thread>
 
 namespace
@@ -174,6 +175,20 @@ TEST (MidiControllers, presetRequestsReachThePresetManagerInOrderWithTheStoredBa
 
     const std::vector<std::pair<int, int>> expected { { 9, 0 }, { 5, 3 }, { 6, 3 }, { 2, 1 } };
     EXPECT_EQ (requests, expected);
+
+    // A burst larger than the hand-over holds: some may be skipped, never the last,
+    // and none arrives out of order.
+    requests.clear();
+    juce::AudioBuffer<float> buffer (4, 64);
+    juce::MidiBuffer burst;
+    for (int value = 0; value < 128; ++value)
+        burst.addEvent (cc (119, value), 0);
+    p.processBlock (buffer, burst);
+    p.presetRequests.deliverPending();
+
+    ASSERT_FALSE (requests.empty());
+    EXPECT_EQ (requests.back(), std::make_pair (127, 1));
+    EXPECT_TRUE (std::is_sorted (requests.begin(), requests.end()));
 }
 
 TEST (MidiControllers, controllersOnTheAudioPathAllocateNothing)

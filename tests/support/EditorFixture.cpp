@@ -1,5 +1,8 @@
 #include "support/EditorFixture.h"
 
+#include <atomic>
+#include <memory>
+
 namespace PrefsOnDisk
 {
     juce::File file()
@@ -46,6 +49,13 @@ bool pumpUntil (std::function<bool()> condition, int timeoutMilliseconds)
     }
 
     return true;
+}
+
+bool pumpPosted()
+{
+    auto handled = std::make_shared<std::atomic<bool>> (false);
+    juce::MessageManager::callAsync ([handled] { *handled = true; });
+    return pumpUntil ([handled] { return handled->load(); });
 }
 
 bool writeTestPng (const juce::Image& image, const juce::String& fileName)

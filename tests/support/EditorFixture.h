@@ -22,8 +22,12 @@ namespace PrefsOnDisk
 /** Runs the message loop for a while, so that timers fire and posted calls run. */
 void pumpMessages (int milliseconds);
 
-/** Runs the message loop until the condition holds or the time is up; returns the condition. */
-bool pumpUntil (std::function<bool()> condition, int timeoutMilliseconds = 2000);
+/** Runs the message loop until the condition holds or the time is up; returns the condition.
+    The limit only ends a wait that would never end: sanitizers slow everything down. */
+bool pumpUntil (std::function<bool()> condition, int timeoutMilliseconds = 10000);
+
+/** Runs the message loop until every message posted before the call has been handled. */
+bool pumpPosted();
 
 /** A real processor and the editor a host would open for it. */
 struct TestEditor

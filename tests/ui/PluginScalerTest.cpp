@@ -69,10 +69,9 @@ TEST_F (PluginScalerTest, quickKeyPressesEndInOneWriteWithTheLastScale)
     rig.press ('=');
     rig.press ('=');
     rig.press ('=');
-    pumpMessages (60);
+    ASSERT_TRUE (pumpUntil ([&] { return ! rig.scaler.isTimerRunning(); }));
 
     EXPECT_EQ (writes.count(), 1);
     EXPECT_EQ (PrefsOnDisk::read()->getIntAttribute ("scale"), 150);
     EXPECT_EQ (rig.outer.getWidth(), 1054);
-    EXPECT_FALSE (rig.scaler.isTimerRunning());
 }

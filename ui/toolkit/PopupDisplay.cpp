@@ -1,7 +1,12 @@
 #include "ui/toolkit/PopupDisplay.h"
 #include "ui/toolkit/PopupLifecycleHooks.h"
 
-PopupDisplay::PopupDisplay()
+namespace
+{
+    juce::int64 systemMilliseconds() { return juce::Time::currentTimeMillis(); }
+}
+
+PopupDisplay::PopupDisplay() : clock (systemMilliseconds)
 {
     setInterceptsMouseClicks (false, true);
 }
@@ -9,11 +14,6 @@ PopupDisplay::PopupDisplay()
 PopupDisplay::~PopupDisplay()
 {
     removeChildren();
-}
-
-juce::int64 PopupDisplay::now() noexcept
-{
-    return juce::Time::currentTimeMillis();
 }
 
 bool PopupDisplay::launchPopup (std::unique_ptr<juce::Component> newContent, juce::Point<int> position,
@@ -29,7 +29,7 @@ bool PopupDisplay::launchPopup (std::unique_ptr<juce::Component> newContent, juc
     const auto p = getLocalPoint (target, position);
 
     setAlwaysOnTop (true);
-    const auto elapsed = now() - closeTime;
+    const auto elapsed = clock() - closeTime;
     keepOpen = false;
 
     const juce::Point<int> placed (p.x < 0 ? 0 : juce::jmin (p.x, getWidth() - newContent->getWidth()),
@@ -107,7 +107,7 @@ void PopupDisplay::buttonClicked (juce::Button* button)
     if (name == "always" && alwaysAction)
         alwaysAction();
 
-    closeTime = now();
+    closeTime = clock();
     closePopup();
 }
 
@@ -121,13 +121,13 @@ void PopupDisplay::focusOfChildComponentChanged (FocusChangeType)
         && (focused == content.get() || content->isParentOf (focused)))
         return;
 
-    closeTime = focusCloseTime = now();
+    closeTime = focusCloseTime = clock();
     closePopup();
 }
 
 void PopupDisplay::updateFromParameters()
 {
-    const bool recent = now() - focusCloseTime < 100;
+    const bool recent = clock() - focusCloseTime < 100;
     if (recent != recentlyClosed)
         recentlyClosed = recent;
 }

@@ -46,7 +46,10 @@ public:
     void buttonClicked (juce::Button* button) override;
 
     /** Milliseconds of wall-clock time. */
-    static juce::int64 now() noexcept;
+    using Clock = juce::int64 (*)();
+
+    /** Replaces the clock that times closing and reopening (tests). */
+    void setClock (Clock newClock) noexcept { clock = newClock; }
 
 private:
     void removeChildren();
@@ -62,6 +65,7 @@ private:
     bool placing = false;
     ShadowEffect shadow { 0.2f, 5.0f, 4, 4 };
     std::function<void()> okAction, alwaysAction;
+    Clock clock;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (PopupDisplay)
 };
