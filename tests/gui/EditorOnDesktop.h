@@ -40,11 +40,12 @@ struct EditorOnDesktop : TestEditor
     }
 
     /** Moves to a point of a component, presses and releases there. */
-    void click (juce::Component& c, juce::Point<float> p, int modifiers = 0, int releaseModifiers = -1)
+    void click (juce::Component& c, juce::Point<float> p, int modifiers = 0, int releaseModifiers = -1,
+                int button = juce::ModifierKeys::leftButtonModifier)
     {
         const auto at = inWindow (c, p);
         mouse (at, juce::ModifierKeys (modifiers));
-        mouse (at, juce::ModifierKeys (modifiers | juce::ModifierKeys::leftButtonModifier));
+        mouse (at, juce::ModifierKeys (modifiers | button));
         mouse (at, juce::ModifierKeys (releaseModifiers < 0 ? modifiers : releaseModifiers));
         // Far enough apart that two clicks are not a double click.
         pumpMessages (10);
@@ -60,6 +61,15 @@ struct EditorOnDesktop : TestEditor
     bool press (juce::juce_wchar key, int modifiers = juce::ModifierKeys::commandModifier)
     {
         return peer().handleKeyPress (juce::KeyPress (key, juce::ModifierKeys (modifiers), key));
+    }
+
+    /** Replaces the focused text field's text by typing, then presses return. */
+    void type (const juce::String& text)
+    {
+        press ('a');
+        for (auto c : text)
+            press (c, 0);
+        peer().handleKeyPress (juce::KeyPress (juce::KeyPress::returnKey));
     }
 
     /** Waits for the window (editor and its peer) to reach a size. */
