@@ -13,6 +13,12 @@ struct EditorOnDesktop : TestEditor
         editor->setVisible (true);
         editor->toFront (true);
         pumpUntil ([this] { return editor->isShowing() && editor->getPeer() != nullptr; });
+        // The window manager's focus may reach the window before it is showing, when
+        // the framework gives it to no component; the editor takes it then, as it
+        // would on the first click, so no later focus change closes a pop-up.
+        pumpUntil ([this] { return peer().isFocused(); });
+        if (! editor->hasKeyboardFocus (true))
+            editor->grabKeyboardFocus();
         pumpMessages (50);
     }
 

@@ -74,6 +74,8 @@ private:
     const juce::String captions[3] { " Learn", "  Rec", "Unmap" };
     const int parameterIndex;
     int cachedController = -2;   // -2: the first check always counts as a change
+    // The index the map reported last; the state check reads the map itself, which
+    // may be newer still.
     std::atomic<int> reportedIndex { -1 };
     QuilTextEditor field;
     juce::Rectangle<int> captionArea;
