@@ -12,13 +12,15 @@ struct EditorOnDesktop : TestEditor
         editor->addToDesktop (juce::ComponentPeer::windowAppearsOnTaskbar);
         editor->setVisible (true);
         editor->toFront (true);
+        // A click would ask the window manager to activate the window again, and its
+        // answer, late on a busy machine, can move the keyboard focus out of a pop-up.
+        editor->setBroughtToFrontOnMouseClick (false);
         pumpUntil ([this] { return editor->isShowing() && editor->getPeer() != nullptr; });
-        // The window manager's focus may reach the window before it is showing, when
-        // the framework gives it to no component; the editor takes it then, as it
-        // would on the first click, so no later focus change closes a pop-up.
-        pumpUntil ([this] { return peer().isFocused(); });
-        if (! editor->hasKeyboardFocus (true))
-            editor->grabKeyboardFocus();
+        // The window's focus reaches the editor through the window manager, seconds
+        // late on a busy machine or not at all, and a pop-up opened before it arrived
+        // would close: ask again until the editor has it.
+        for (int attempt = 0; attempt < 5 && ! pumpUntil ([this] { return editor->hasKeyboardFocus (true); }); ++attempt)
+            peer().toFront (true);
         pumpMessages (50);
     }
 
