@@ -1,6 +1,10 @@
 #include "editor/UIContainer.h"
 #include "core/ProcessorData.h"
 #include "editor/VortaneResources.h"
+#include "params/QuilParamFilterTypeSVF3.h"
+#include "params/QuilParamFrequencyHz.h"
+#include "params/QuilParamNamedSelector.h"
+#include "params/QuilParamPercentUnbounded.h"
 
 namespace
 {
@@ -34,20 +38,29 @@ namespace
 
 UIContainer::UIContainer (ProcessorData& data, bool& /*rotaryKnobs*/)
     : background (VortaneResources::getControlPanelPicture()),
+      inputMeter (&data.inputLevel[0], &data.inputLevel[1], &data.inputClip[0], &data.inputClip[1]),
+      outputMeter (&data.outputLevel[0], &data.outputLevel[1], &data.outputClip[0], &data.outputClip[1]),
       inModulation ("IN", ModulationButton::sourcesOf (data, destIn), data.modulationStyle),
       outModulation ("Output", ModulationButton::sourcesOf (data, destOut), data.modulationStyle),
+      cutoffGraph (data.cutoff, data.resonance, data.type),
       cutoffModulation ("Cutoff", ModulationButton::sourcesOf (data, destCutoff), data.modulationStyle),
       driveModulation ("Drive", ModulationButton::sourcesOf (data, destDrive), data.modulationStyle),
+      hotButton (*data.driveMode, true),
+      coldButton (*data.driveMode, false),
       resonanceModulation ("Resonance", ModulationButton::sourcesOf (data, destResonance), data.modulationStyle),
+      typeGraph (nullptr, nullptr, data.type),
       typeModulation ("Type", ModulationButton::sourcesOf (data, destType), data.modulationStyle)
 {
     // Stacking order, lowest first: each radial legend lies above its knob, and the
     // type knob's small graph and the modulation buttons above everything else.
     for (auto* child : std::initializer_list<juce::Component*> {
-             &background,
+             &background, &inputMeter, &outputMeter,
+             &cutoffGraph,
              &driveLabel, &cutoffLabel, &resonanceLabel, &typeLabel, &inLabel, &outLabel,
+             &typeGraph,
              &resonanceModulation, &cutoffModulation, &inModulation, &outModulation,
-             &typeModulation, &driveModulation })
+             &typeModulation, &driveModulation,
+             &hotButton, &coldButton })
         addAndMakeVisible (child);
 
     setPaintingIsUnclipped (true);
@@ -75,6 +88,16 @@ void UIContainer::resized()
     const auto cutoffKnob = knobBounds (cutoffCentre, 164);
     const auto resonanceKnob = smallKnobBounds (resonanceCentre);
     const auto typeKnob = smallKnobBounds (typeCentre);
+
+    inputMeter.setBounds (7, 113, 22, 90);
+    outputMeter.setBounds (getWidth() - 25, 113, 22, 90);
+
+    const auto driveCentre = integerCentre (driveSliderBounds);
+    hotButton.setBounds (driveCentre.x + 36, driveCentre.y + 32, 20, 20);
+    coldButton.setBounds (driveCentre.x - 55, driveCentre.y + 32, 20, 20);
+
+    cutoffGraph.setBounds ((int) (cutoffCentre.x - 32.0f), (int) (cutoffCentre.y - 32.0f), 64, 64);
+    typeGraph.setBounds (187, 140, 34, 34);
 
     driveLabel.setBounds (326, 290, 50, 20);
     inLabel.setBounds (inSliderBounds.getX(), inSliderBounds.getBottom() - 12, inSliderBounds.getWidth(), 30);

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "editor/VortaneDriveModeButton.h"
+#include "editor/VortaneFilterGraphControl.h"
 #include "ui/toolkit/BgImage.h"
 #include "ui/toolkit/DefaultSizeLabel.h"
 #include "ui/toolkit/ModulationButton.h"
+#include "ui/toolkit/SegmentedStereoMeter.h"
 
 struct ProcessorData;
 
@@ -26,10 +29,12 @@ public:
 
     const BgImage& getBackground() const noexcept { return background; }
     ModulationButton& getModulationButton (int destination) noexcept;
+    VortaneDriveModeButton& getDriveModeButton (bool hot) noexcept { return hot ? hotButton : coldButton; }
 
 private:
     // Construction order; the constructor adds them in the stacking order.
     BgImage background;
+    SegmentedStereoMeter inputMeter, outputMeter;
 
     DefaultSizeLabel inLabel { "IN" };
     ModulationButton inModulation;
@@ -38,15 +43,18 @@ private:
     ModulationButton outModulation;
 
     DefaultSizeLabel cutoffLabel { "CUTOFF" };
+    VortaneFilterGraphControl cutoffGraph;
     ModulationButton cutoffModulation;
 
     DefaultSizeLabel driveLabel { "DRIVE" };
     ModulationButton driveModulation;
+    VortaneDriveModeButton hotButton, coldButton;
 
     DefaultSizeLabel resonanceLabel { "RES" };
     ModulationButton resonanceModulation;
 
     DefaultSizeLabel typeLabel { "TYPE" };
+    VortaneFilterGraphControl typeGraph;
     ModulationButton typeModulation;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (UIContainer)
