@@ -3,15 +3,26 @@
 #include "editor/VortaneResources.h"
 #include "params/QuilParamFilterTypeSVF3.h"
 #include "params/QuilParamFrequencyHz.h"
+#include "params/QuilParamGrittleAmp12.h"
+#include "params/QuilParamGrittlePercent.h"
 #include "params/QuilParamNamedSelector.h"
 #include "params/QuilParamPercentUnbounded.h"
 
 namespace
 {
-    // Bounds of the controls in the panel, in points.
+    // The read-outs of a destination's modulated values (left, right).
+    const std::atomic<double>* modulated (ProcessorData& data, ModDestination d, int side)
+    {
+        return &data.displayValues[2 * d + side];
+    }
+
+    // Bounds of the sliders in the panel, in points; their legends, captions and
+    // modulation buttons stand against them.
     const juce::Rectangle<int> inSliderBounds  { 57, 78, 36, 158 };
     const juce::Rectangle<int> outSliderBounds { 611, 78, 36, 158 };
     const juce::Rectangle<int> driveSliderBounds { 276, 215, 150, 70 };
+
+    constexpr float levelLegendSpan = 92.0f;
 
     juce::Rectangle<int> knobBounds (juce::Point<int> centre, int size)
     {
@@ -40,10 +51,16 @@ UIContainer::UIContainer (ProcessorData& data, bool& /*rotaryKnobs*/)
     : background (VortaneResources::getControlPanelPicture()),
       inputMeter (&data.inputLevel[0], &data.inputLevel[1], &data.inputClip[0], &data.inputClip[1]),
       outputMeter (&data.outputLevel[0], &data.outputLevel[1], &data.outputClip[0], &data.outputClip[1]),
+      inSlider (*data.in, modulated (data, destIn, 0), modulated (data, destIn, 1)),
+      inLegend (*data.in, true, false),
       inModulation ("IN", ModulationButton::sourcesOf (data, destIn), data.modulationStyle),
+      outSlider (*data.out, modulated (data, destOut, 0), modulated (data, destOut, 1)),
+      outLegend (*data.out, false, false),
       outModulation ("Output", ModulationButton::sourcesOf (data, destOut), data.modulationStyle),
       cutoffGraph (data.cutoff, data.resonance, data.type),
       cutoffModulation ("Cutoff", ModulationButton::sourcesOf (data, destCutoff), data.modulationStyle),
+      driveSlider (*data.drive, modulated (data, destDrive, 0), modulated (data, destDrive, 1)),
+      driveLegend (*data.drive, false, true),
       driveModulation ("Drive", ModulationButton::sourcesOf (data, destDrive), data.modulationStyle),
       hotButton (*data.driveMode, true),
       coldButton (*data.driveMode, false),
@@ -55,7 +72,9 @@ UIContainer::UIContainer (ProcessorData& data, bool& /*rotaryKnobs*/)
     // type knob's small graph and the modulation buttons above everything else.
     for (auto* child : std::initializer_list<juce::Component*> {
              &background, &inputMeter, &outputMeter,
+             &inSlider, &outSlider, &outLegend, &inLegend,
              &cutoffGraph,
+             &driveSlider, &driveLegend,
              &driveLabel, &cutoffLabel, &resonanceLabel, &typeLabel, &inLabel, &outLabel,
              &typeGraph,
              &resonanceModulation, &cutoffModulation, &inModulation, &outModulation,
@@ -89,8 +108,19 @@ void UIContainer::resized()
     const auto resonanceKnob = smallKnobBounds (resonanceCentre);
     const auto typeKnob = smallKnobBounds (typeCentre);
 
+    inSlider.setBounds (inSliderBounds);
     inputMeter.setBounds (7, 113, 22, 90);
+    inLegend.setSpan (levelLegendSpan);
+    inLegend.setBounds (inSliderBounds.getX() - 17, inSliderBounds.getY() + 5, 21, 112);
+
+    outSlider.setBounds (outSliderBounds);
     outputMeter.setBounds (getWidth() - 25, 113, 22, 90);
+    outLegend.setSpan (levelLegendSpan);
+    outLegend.setBounds (outSliderBounds.getRight() - 4, outSliderBounds.getY() + 5, 21, 112);
+
+    driveSlider.setBounds (driveSliderBounds);
+    driveLabel.setBounds (326, 290, 50, 20);
+    driveLegend.setBounds (234, 244, 234, 10);
 
     const auto driveCentre = integerCentre (driveSliderBounds);
     hotButton.setBounds (driveCentre.x + 36, driveCentre.y + 32, 20, 20);
@@ -99,7 +129,6 @@ void UIContainer::resized()
     cutoffGraph.setBounds ((int) (cutoffCentre.x - 32.0f), (int) (cutoffCentre.y - 32.0f), 64, 64);
     typeGraph.setBounds (187, 140, 34, 34);
 
-    driveLabel.setBounds (326, 290, 50, 20);
     inLabel.setBounds (inSliderBounds.getX(), inSliderBounds.getBottom() - 12, inSliderBounds.getWidth(), 30);
     outLabel.setBounds (outSliderBounds.getX(), outSliderBounds.getBottom() - 12, outSliderBounds.getWidth(), 30);
     cutoffLabel.setBounds (cutoffKnob.getX(), cutoffKnob.getBottom() - 4, cutoffKnob.getWidth(), 30);

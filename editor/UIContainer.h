@@ -1,7 +1,11 @@
 #pragma once
 
 #include "editor/VortaneDriveModeButton.h"
+#include "editor/VortaneDriveSlider.h"
+#include "editor/VortaneDriveSliderLegend.h"
 #include "editor/VortaneFilterGraphControl.h"
+#include "editor/VortaneSlider.h"
+#include "editor/VortaneSliderLegend.h"
 #include "ui/toolkit/BgImage.h"
 #include "ui/toolkit/DefaultSizeLabel.h"
 #include "ui/toolkit/ModulationButton.h"
@@ -29,6 +33,10 @@ public:
 
     const BgImage& getBackground() const noexcept { return background; }
     ModulationButton& getModulationButton (int destination) noexcept;
+    VortaneSlider& getLevelSlider (bool output) noexcept            { return output ? outSlider : inSlider; }
+    VortaneSliderLegend& getLevelLegend (bool output) noexcept      { return output ? outLegend : inLegend; }
+    VortaneDriveSlider& getDriveSlider() noexcept                   { return driveSlider; }
+    VortaneDriveSliderLegend& getDriveLegend() noexcept             { return driveLegend; }
     VortaneDriveModeButton& getDriveModeButton (bool hot) noexcept { return hot ? hotButton : coldButton; }
 
 private:
@@ -36,9 +44,13 @@ private:
     BgImage background;
     SegmentedStereoMeter inputMeter, outputMeter;
 
+    VortaneSlider inSlider;
+    VortaneSliderLegend inLegend;
     DefaultSizeLabel inLabel { "IN" };
     ModulationButton inModulation;
 
+    VortaneSlider outSlider;
+    VortaneSliderLegend outLegend;
     DefaultSizeLabel outLabel { "OUT" };
     ModulationButton outModulation;
 
@@ -46,6 +58,8 @@ private:
     VortaneFilterGraphControl cutoffGraph;
     ModulationButton cutoffModulation;
 
+    VortaneDriveSlider driveSlider;
+    VortaneDriveSliderLegend driveLegend;
     DefaultSizeLabel driveLabel { "DRIVE" };
     ModulationButton driveModulation;
     VortaneDriveModeButton hotButton, coldButton;
