@@ -32,3 +32,8 @@ double QuilParamFrequencyHz::valueForText (const juce::String& text) const
     // No frequency lies at or below 0 Hz: such a text reads as the bottom of the range.
     return hasVoice() ? CutoffLaw::valueForHz (hz) : 0.0;
 }
+
+double QuilParamFrequencyHz::valueToHz (double n) const
+{
+    return processor != nullptr ? processor->valueToHz (n) : 0.0;
+}

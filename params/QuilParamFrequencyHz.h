@@ -18,6 +18,10 @@ public:
 
     juce::String getText (float normalised, int maximumLength) const override;
 
+    /** The frequency a normalised value stands for, through the processor's law
+        (0 without a processor). */
+    double valueToHz (double normalised) const;
+
 protected:
     double valueForText (const juce::String& text) const override;
 
