@@ -24,11 +24,6 @@ namespace
 
     constexpr float levelLegendSpan = 92.0f;
 
-    juce::Rectangle<int> knobBounds (juce::Point<int> centre, int size)
-    {
-        return juce::Rectangle<int> (size, size).withCentre (centre);
-    }
-
     // The small knobs' corner is their centre less (61.5, 62.5), truncated.
     juce::Rectangle<int> smallKnobBounds (juce::Point<int> centre)
     {
@@ -47,7 +42,7 @@ namespace
     }
 }
 
-UIContainer::UIContainer (ProcessorData& data, bool& /*rotaryKnobs*/)
+UIContainer::UIContainer (ProcessorData& data, bool& rotaryKnobs)
     : background (VortaneResources::getControlPanelPicture()),
       inputMeter (&data.inputLevel[0], &data.inputLevel[1], &data.inputClip[0], &data.inputClip[1]),
       outputMeter (&data.outputLevel[0], &data.outputLevel[1], &data.outputClip[0], &data.outputClip[1]),
@@ -57,6 +52,9 @@ UIContainer::UIContainer (ProcessorData& data, bool& /*rotaryKnobs*/)
       outSlider (*data.out, modulated (data, destOut, 0), modulated (data, destOut, 1)),
       outLegend (*data.out, false, false),
       outModulation ("Output", ModulationButton::sourcesOf (data, destOut), data.modulationStyle),
+      cutoffKnob (*data.cutoff, modulated (data, destCutoff, 0), modulated (data, destCutoff, 1), &rotaryKnobs,
+                  41, false, false, 0, true, true),
+      cutoffLegend (*data.cutoff, { "20", "0.6k", "20k" }),
       cutoffGraph (data.cutoff, data.resonance, data.type),
       cutoffModulation ("Cutoff", ModulationButton::sourcesOf (data, destCutoff), data.modulationStyle),
       driveSlider (*data.drive, modulated (data, destDrive, 0), modulated (data, destDrive, 1)),
@@ -64,18 +62,26 @@ UIContainer::UIContainer (ProcessorData& data, bool& /*rotaryKnobs*/)
       driveModulation ("Drive", ModulationButton::sourcesOf (data, destDrive), data.modulationStyle),
       hotButton (*data.driveMode, true),
       coldButton (*data.driveMode, false),
+      resonanceKnob (*data.resonance, modulated (data, destResonance, 0), modulated (data, destResonance, 1),
+                     &rotaryKnobs, 45, true, true, 5, false, false),
       resonanceModulation ("Resonance", ModulationButton::sourcesOf (data, destResonance), data.modulationStyle),
+      resonanceLegend (*data.resonance, { "0", "", "", "", "", "", "", "", "", "", "10", "11" }),
+      typeKnob (*data.type, modulated (data, destType, 0), modulated (data, destType, 1), &rotaryKnobs,
+                43, true, true, 0, true, false),
       typeGraph (nullptr, nullptr, data.type),
-      typeModulation ("Type", ModulationButton::sourcesOf (data, destType), data.modulationStyle)
+      typeModulation ("Type", ModulationButton::sourcesOf (data, destType), data.modulationStyle),
+      typeLegend (*data.type, { "LP", "BP", "HP" })
 {
     // Stacking order, lowest first: each radial legend lies above its knob, and the
     // type knob's small graph and the modulation buttons above everything else.
     for (auto* child : std::initializer_list<juce::Component*> {
              &background, &inputMeter, &outputMeter,
              &inSlider, &outSlider, &outLegend, &inLegend,
-             &cutoffGraph,
-             &driveSlider, &driveLegend,
-             &driveLabel, &cutoffLabel, &resonanceLabel, &typeLabel, &inLabel, &outLabel,
+             &cutoffGraph, &cutoffKnob, &cutoffLegend,
+             &driveSlider, &driveLegend, &driveLabel, &cutoffLabel,
+             &resonanceKnob, &resonanceLabel, &resonanceLegend,
+             &typeKnob, &typeLabel, &typeLegend,
+             &inLabel, &outLabel,
              &typeGraph,
              &resonanceModulation, &cutoffModulation, &inModulation, &outModulation,
              &typeModulation, &driveModulation,
@@ -86,6 +92,16 @@ UIContainer::UIContainer (ProcessorData& data, bool& /*rotaryKnobs*/)
 }
 
 UIContainer::~UIContainer() = default;
+
+VortaneKnob& UIContainer::getKnob (int destination) noexcept
+{
+    return destination == destResonance ? resonanceKnob : destination == destType ? typeKnob : cutoffKnob;
+}
+
+RadialKnobLegend& UIContainer::getKnobLegend (int destination) noexcept
+{
+    return destination == destResonance ? resonanceLegend : destination == destType ? typeLegend : cutoffLegend;
+}
 
 ModulationButton& UIContainer::getModulationButton (int destination) noexcept
 {
@@ -104,9 +120,15 @@ void UIContainer::resized()
 {
     background.setBounds (0, 0, getWidth(), getHeight());
 
-    const auto cutoffKnob = knobBounds (cutoffCentre, 164);
-    const auto resonanceKnob = smallKnobBounds (resonanceCentre);
-    const auto typeKnob = smallKnobBounds (typeCentre);
+    // The cutoff knob is centred through its transform, should it have one.
+    cutoffKnob.setSize (164, 164);
+    cutoffKnob.setCentrePosition (cutoffCentre);
+    cutoffLegend.setBounds (cutoffKnob.getBounds().expanded (7));
+
+    resonanceKnob.setBounds (smallKnobBounds (resonanceCentre));
+    resonanceLegend.setBounds (resonanceKnob.getBounds().reduced (3));
+    typeKnob.setBounds (smallKnobBounds (typeCentre));
+    typeLegend.setBounds (typeKnob.getBounds().reduced (3));
 
     inSlider.setBounds (inSliderBounds);
     inputMeter.setBounds (7, 113, 22, 90);
@@ -131,13 +153,17 @@ void UIContainer::resized()
 
     inLabel.setBounds (inSliderBounds.getX(), inSliderBounds.getBottom() - 12, inSliderBounds.getWidth(), 30);
     outLabel.setBounds (outSliderBounds.getX(), outSliderBounds.getBottom() - 12, outSliderBounds.getWidth(), 30);
-    cutoffLabel.setBounds (cutoffKnob.getX(), cutoffKnob.getBottom() - 4, cutoffKnob.getWidth(), 30);
-    resonanceLabel.setBounds (resonanceKnob.getX(), resonanceKnob.getBottom() - 14, resonanceKnob.getWidth(), 30);
-    typeLabel.setBounds (typeKnob.getX(), typeKnob.getBottom() - 14, typeKnob.getWidth(), 30);
+    const auto below = [] (juce::Component& knob, int dy)
+    {
+        return juce::Rectangle<int> (knob.getX(), knob.getBottom() + dy, knob.getWidth(), 30);
+    };
+    cutoffLabel.setBounds (below (cutoffKnob, -4));
+    resonanceLabel.setBounds (below (resonanceKnob, -14));
+    typeLabel.setBounds (below (typeKnob, -14));
 
-    cutoffModulation.setBounds (modulationButtonBounds (cutoffKnob, -8, -25));
-    resonanceModulation.setBounds (modulationButtonBounds (resonanceKnob, -9, -28));
-    typeModulation.setBounds (modulationButtonBounds (typeKnob, -8, -28));
+    cutoffModulation.setBounds (modulationButtonBounds (cutoffKnob.getBounds(), -8, -25));
+    resonanceModulation.setBounds (modulationButtonBounds (resonanceKnob.getBounds(), -9, -28));
+    typeModulation.setBounds (modulationButtonBounds (typeKnob.getBounds(), -8, -28));
     driveModulation.setBounds (modulationButtonBounds (driveSliderBounds, -8, -18));
     outModulation.setBounds (modulationButtonBounds (outSliderBounds, -9, -25));
     inModulation.setBounds (modulationButtonBounds (inSliderBounds, -9, -25));

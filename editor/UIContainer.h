@@ -1,9 +1,11 @@
 #pragma once
 
+#include "editor/RadialKnobLegend.h"
 #include "editor/VortaneDriveModeButton.h"
 #include "editor/VortaneDriveSlider.h"
 #include "editor/VortaneDriveSliderLegend.h"
 #include "editor/VortaneFilterGraphControl.h"
+#include "editor/VortaneKnob.h"
 #include "editor/VortaneSlider.h"
 #include "editor/VortaneSliderLegend.h"
 #include "ui/toolkit/BgImage.h"
@@ -33,6 +35,9 @@ public:
 
     const BgImage& getBackground() const noexcept { return background; }
     ModulationButton& getModulationButton (int destination) noexcept;
+    /** The knob and legend of a destination: destCutoff, destResonance or destType. */
+    VortaneKnob& getKnob (int destination) noexcept;
+    RadialKnobLegend& getKnobLegend (int destination) noexcept;
     VortaneSlider& getLevelSlider (bool output) noexcept            { return output ? outSlider : inSlider; }
     VortaneSliderLegend& getLevelLegend (bool output) noexcept      { return output ? outLegend : inLegend; }
     VortaneDriveSlider& getDriveSlider() noexcept                   { return driveSlider; }
@@ -54,7 +59,9 @@ private:
     DefaultSizeLabel outLabel { "OUT" };
     ModulationButton outModulation;
 
+    VortaneKnob cutoffKnob;
     DefaultSizeLabel cutoffLabel { "CUTOFF" };
+    RadialKnobLegend cutoffLegend;
     VortaneFilterGraphControl cutoffGraph;
     ModulationButton cutoffModulation;
 
@@ -64,12 +71,16 @@ private:
     ModulationButton driveModulation;
     VortaneDriveModeButton hotButton, coldButton;
 
+    VortaneKnob resonanceKnob;
     DefaultSizeLabel resonanceLabel { "RES" };
     ModulationButton resonanceModulation;
+    RadialKnobLegend resonanceLegend;
 
+    VortaneKnob typeKnob;
     DefaultSizeLabel typeLabel { "TYPE" };
     VortaneFilterGraphControl typeGraph;
     ModulationButton typeModulation;
+    RadialKnobLegend typeLegend;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (UIContainer)
 };

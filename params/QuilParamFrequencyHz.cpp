@@ -35,5 +35,5 @@ double QuilParamFrequencyHz::valueForText (const juce::String& text) const
 
 double QuilParamFrequencyHz::valueToHz (double n) const
 {
-    return processor != nullptr ? processor->valueToHz (n) : 0.0;
+    return hasVoice() ? CutoffLaw::hzForValue (n) : 0.0;
 }

@@ -18,8 +18,8 @@ public:
 
     juce::String getText (float normalised, int maximumLength) const override;
 
-    /** The frequency a normalised value stands for, through the processor's law
-        (0 without a processor). */
+    /** The frequency a normalised value stands for, as the processor's valueToHz
+        (0 while the engine has no voice). Takes no lock. */
     double valueToHz (double normalised) const;
 
 protected:
