@@ -11,8 +11,8 @@ namespace
     constexpr int rightButton = M::rightButtonModifier, leftButton = M::leftButtonModifier;
     constexpr int metaBit = 0x08;   // the command key's raw bit
 
-    /** A control as the panel's knobs present themselves to the window: focusable,
-        carrying its parameter's index. */
+    /** A control with any "pIndex", as the panel's knobs present themselves to the
+        window: focusable, carrying an index. */
     struct ControlStandIn : juce::Component
     {
         ControlStandIn (VortaneMainWindow& w, juce::var index, juce::Rectangle<int> bounds)
@@ -48,7 +48,7 @@ namespace
         audio.join();
     }
 
-    enum class Target { cutoff, cutoffInCorner, background, makerLogo, productLogo, statusBar, pastLastParameter, textIndex };
+    enum class Target { cutoff, cutoffAtTop, background, makerLogo, productLogo, statusBar, pastLastParameter, textIndex };
 
     struct ClickCase { Target target; int keys, button; const char* scale; bool opens; };
 
@@ -62,12 +62,13 @@ TEST_P (LearnClickTest, aPopupClickOnAControlOpensItsLearnPopupCentredOnTheClick
     EditorOnDesktop window;
     auto& w = window.window();
 
-    ControlStandIn cutoffKnob (w, cutoff, { 300, 120, 50, 50 }), cornerKnob (w, cutoff, { 688, 304, 15, 15 }),
-                   stray (w, numParams, { 100, 200, 30, 30 }), texty (w, "2", { 150, 200, 30, 30 });
+    auto& cutoffKnob = w.getControlPanel().getKnob (destCutoff);
+    ControlStandIn stray (w, numParams, { 100, 200, 30, 30 }), texty (w, "2", { 150, 200, 30, 30 });
 
+    // The knob's top lies 22 points below the window's: its pop-up is pushed down.
     struct Spot { juce::Component* component; juce::Point<float> point; };
-    const Spot spots[] = { { &cutoffKnob, { 13.0f, 17.0f } }, { &cornerKnob, { 8.0f, 7.0f } },
-                           { &w, { 450.0f, 250.0f } }, { &w.getMakerLogo(), { 40.0f, 4.0f } },
+    const Spot spots[] = { { &cutoffKnob, { 40.0f, 50.0f } }, { &cutoffKnob, { 82.0f, 12.0f } },
+                           { &w, { 560.0f, 60.0f } }, { &w.getMakerLogo(), { 40.0f, 4.0f } },
                            { &w.getProductLogo(), { 50.0f, 9.0f } }, { &w.getStatusBar(), { 150.0f, 8.0f } },
                            { &stray, { 10.0f, 10.0f } }, { &texty, { 10.0f, 10.0f } } };
     const auto spot = spots[(int) c.target];
@@ -92,7 +93,7 @@ TEST_P (LearnClickTest, aPopupClickOnAControlOpensItsLearnPopupCentredOnTheClick
 INSTANTIATE_TEST_SUITE_P (Clicks, LearnClickTest, ::testing::Values (
     ClickCase { Target::cutoff, 0, rightButton, "100", true },
     ClickCase { Target::cutoff, M::ctrlModifier, leftButton, "200", true },
-    ClickCase { Target::cutoffInCorner, 0, rightButton, "50", true },
+    ClickCase { Target::cutoffAtTop, 0, rightButton, "50", true },
     ClickCase { Target::cutoff, 0, leftButton, "100", false },
     ClickCase { Target::cutoff, metaBit, rightButton, "100", false },
     ClickCase { Target::background, 0, rightButton, "100", false },
@@ -106,20 +107,22 @@ TEST_F (LearnClickTest, twoKnobsRightClickedInTurnLeaveOnePopupForTheSecond)
 {
     EditorOnDesktop window;
     auto& w = window.window();
-    ControlStandIn inKnob (w, in, { 300, 120, 30, 30 }), outKnob (w, out, { 400, 120, 30, 30 }),
-                   inInCorner (w, in, { 655, 270, 20, 15 }), outInCorner (w, out, { 680, 270, 20, 15 });
+    auto& panel = w.getControlPanel();
 
-    for (auto* knob : { &inKnob, &outKnob })
-        rightClick (window, *knob);
+    rightClick (window, panel.getKnob (destCutoff), { 40.0f, 50.0f });
     ASSERT_NE (learnPopup (w), nullptr);
-    EXPECT_EQ (learnPopup (w)->getButton().getParameterIndex(), (int) out);
+    auto& resonanceKnob = panel.getKnob (destResonance);
+    rightClick (window, resonanceKnob, resonanceKnob.getLocalBounds().toFloat().getCentre() - juce::Point<float> (8.0f, 8.0f));
+    ASSERT_NE (learnPopup (w), nullptr);
+    EXPECT_EQ (learnPopup (w)->getButton().getParameterIndex(), (int) resonance);
     EXPECT_EQ (w.getPopupDisplay().getNumChildComponents(), 1);
 
-    // Both corner pop-ups are pushed to the same place: only their IDs tell them
-    // apart when the second is asked for right after the first closed.
+    // Two pop-ups pushed into the same corner: only their IDs tell them apart when
+    // the second is asked for right after the first closed.
+    ControlStandIn inInCorner (w, in, { 655, 270, 20, 15 }), outInCorner (w, out, { 680, 270, 20, 15 });
     rightClick (window, inInCorner);
     ASSERT_NE (learnPopup (w), nullptr);
-    window.click (inKnob, { 10.0f, 10.0f });
+    window.click (panel.getKnob (destCutoff), { 40.0f, 50.0f });
     ASSERT_EQ (learnPopup (w), nullptr);
     rightClick (window, outInCorner);
     ASSERT_NE (learnPopup (w), nullptr);
@@ -131,9 +134,7 @@ TEST_F (LearnClickTest, aControllerIsLearntUnmappedTypedAndRefusedAsLearningWoul
     EditorOnDesktop window;
     auto& w = window.window();
     auto& map = static_cast<MidiCCListener&> (*window.processor);
-    ControlStandIn cutoffKnob (w, cutoff, { 300, 120, 50, 50 });
-
-    rightClick (window, cutoffKnob);
+    rightClick (window, w.getControlPanel().getKnob (destCutoff), { 40.0f, 50.0f });
     ASSERT_NE (learnPopup (w), nullptr);
     auto& button = learnPopup (w)->getButton();
     const auto shows = [&] (const char* caption, const char* text)
