@@ -34,6 +34,8 @@ LearnMidiCCButton::LearnMidiCCButton (MidiCCListener& controllerMap, int index)
 
 LearnMidiCCButton::~LearnMidiCCButton()
 {
+    // The field may lose the focus as it goes, after the rest of the button.
+    field.removeListener (this);
     cancelPendingUpdate();
     map.removeCCListener (this);
 
