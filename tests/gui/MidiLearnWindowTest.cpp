@@ -87,6 +87,7 @@ TEST_P (LearnClickTest, aPopupClickOnAControlOpensItsLearnPopupCentredOnTheClick
     EXPECT_EQ (popup->getPosition(), juce::Point<int> (juce::jlimit (0, 703 - popup->getWidth(), centred.x),
                                                        juce::jlimit (0, 319 - popup->getHeight(), centred.y)));
     EXPECT_TRUE (w.getLocalBounds().contains (popup->getBounds()));
+    EXPECT_EQ (popup->getBox().getBounds(), juce::Rectangle<int> (12, 12, popup->getWidth() - 24, 76));
     EXPECT_TRUE (popup->isShowing());
 }
 

@@ -19,13 +19,14 @@ MIDIccPopup::MIDIccPopup (MidiCCListener& map, const QuilParam& parameter)
     requestedWidth = (int) std::ceil (font.getStringWidthFloat (label.getText())) + 50;
 
     const int size = juce::jmax (requestedWidth, minimumSize);
-    setSize (size, minimumSize);
     boxArea = { (float) boxMargin, (float) boxMargin, (float) (size - 2 * boxMargin), (float) boxHeight };
 
     addAndMakeVisible (shadow);
     addAndMakeVisible (box);
     addAndMakeVisible (label);
     addAndMakeVisible (button);
+
+    setSize (size, minimumSize);
 }
 
 MIDIccPopup::~MIDIccPopup() = default;

@@ -25,7 +25,7 @@ public:
 
     LearnMidiCCButtonV2& getButton() noexcept      { return button; }
     const DefaultSizeLabel& getLabel() const noexcept { return label; }
-    juce::Rectangle<float> getBoxArea() const noexcept { return boxArea; }
+    const MIDIccPopupBg& getBox() const noexcept   { return box; }
 
     void resized() override;
 
