@@ -5,10 +5,17 @@
 #include "editor/VortaneResources.h"
 #include "params/QuilParamOnOff.h"
 #include "ui/lnf/IconSet.h"
+#include "ui/toolkit/MIDIccPopup.h"
 
 namespace
 {
     constexpr int linkIcon = 5;   // the chain link of the look-and-feel's icon set
+
+    // Raw modifier bits: right button or control asks for the pop-up; the command
+    // (Meta) key vetoes it. The framework's command helper is control on Linux, so
+    // it would veto every control-click.
+    constexpr int popupClickBits = 0x22;
+    constexpr int commandKeyBit = 0x08;
 
     std::unique_ptr<juce::Drawable> makeWebsiteIcon (juce::Colour colour)
     {
@@ -22,7 +29,7 @@ namespace
 VortaneMainWindow::VortaneMainWindow (VortaneAudioProcessor* p, VortaneAudioProcessorEditor* e)
     : processor (p),
       editor (e),
-      controlPanel (p->data),
+      controlPanel (p->data, p->rotaryKnobs),
       settingsScreen (*p, p->rotaryKnobs, *e),
       bypassButton (*p->data.power)
 {
@@ -115,4 +122,35 @@ void VortaneMainWindow::buttonClicked (juce::Button* b)
 
     settingsScreen.setOpen (! settingsScreen.isOpen());
     resized();
+}
+
+QuilParam* VortaneMainWindow::parameterOf (const juce::Component& c) const
+{
+    const auto& index = c.getProperties()["pIndex"];
+    if (! (index.isInt() || index.isInt64()))
+        return nullptr;
+
+    const auto& parameters = processor->getParameters();
+    const auto i = (juce::int64) index;
+    if (i < 0 || i >= parameters.size())
+        return nullptr;
+
+    return dynamic_cast<QuilParam*> (parameters.getUnchecked ((int) i));
+}
+
+void VortaneMainWindow::mouseDown (const juce::MouseEvent& e)
+{
+    const int modifiers = e.mods.getRawFlags();
+    if ((modifiers & popupClickBits) == 0 || (modifiers & commandKeyBit) != 0)
+        return;
+
+    // Only the component clicked counts, not its parents.
+    auto* clicked = e.eventComponent;
+    auto* parameter = clicked != nullptr ? parameterOf (*clicked) : nullptr;
+    if (parameter == nullptr)
+        return;
+
+    auto popup = std::make_unique<MIDIccPopup> (*processor, *parameter);
+    const juce::Point<int> topLeft (e.x - popup->getWidth() / 2, e.y - popup->getHeight() / 2);
+    launchPopup (std::move (popup), topLeft, clicked, false);
 }

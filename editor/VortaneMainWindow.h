@@ -10,6 +10,7 @@
 #include "ui/toolkit/SettingsButton.h"
 #include "ui/toolkit/StatusBar.h"
 
+class QuilParam;
 class VortaneAudioProcessor;
 class VortaneAudioProcessorEditor;
 
@@ -32,6 +33,10 @@ public:
     void resized() override;
     void buttonClicked (juce::Button*) override;
 
+    /** Reaches the window for every mouse-down inside it: a right-click or
+        control-click on a control opens the MIDI-learn pop-up of its parameter. */
+    void mouseDown (const juce::MouseEvent&) override;
+
     static juce::String getVersionText();
 
     UIContainer& getControlPanel() noexcept               { return controlPanel; }
@@ -44,6 +49,9 @@ public:
     MyLnF& getSharedLookAndFeel() const noexcept          { return SharedMyLnF::get(); }
 
 private:
+    /** The product's parameter that a component's "pIndex" names, or null. */
+    QuilParam* parameterOf (const juce::Component&) const;
+
     VortaneAudioProcessor* processor;
     VortaneAudioProcessorEditor* editor;
     UIContainer controlPanel;

@@ -41,13 +41,43 @@ void MidiCCListener::assignController (int controllerNumber, int parameterIndex)
     if (controllerNumber < 0 || controllerNumber >= numControllers)
         return;
 
+    unassignParameter (parameterIndex);
+    ccMap[controllerNumber].store (parameterIndex);
+}
+
+void MidiCCListener::unassignParameter (int parameterIndex)
+{
+    if (parameterIndex < 0)
+        return;
+
     for (auto& entry : ccMap)
     {
         int expected = parameterIndex;
         entry.compare_exchange_strong (expected, -1);
     }
+}
 
-    ccMap[controllerNumber].store (parameterIndex);
+int MidiCCListener::findController (int parameterIndex) const noexcept
+{
+    if (parameterIndex < 0)
+        return -1;
+
+    for (int n = 0; n < numControllers; ++n)
+        if (ccMap[n].load() == parameterIndex)
+            return n;
+
+    return -1;
+}
+
+void MidiCCListener::startLearning (int parameterIndex)
+{
+    learningIndex.store (parameterIndex);
+}
+
+bool MidiCCListener::cancelLearning (int parameterIndex)
+{
+    int expected = parameterIndex;
+    return parameterIndex >= 0 && learningIndex.compare_exchange_strong (expected, -1);
 }
 
 int MidiCCListener::learnController (int controllerNumber)

@@ -47,6 +47,21 @@ public:
         of that parameter (a parameter has at most one controller). */
     void assignController (int controllerNumber, int parameterIndex);
 
+    /** Unbinds every controller of a parameter; entries that meanwhile point
+        elsewhere are left alone. */
+    void unassignParameter (int parameterIndex);
+
+    /** The lowest controller bound to a parameter, or -1. */
+    int findController (int parameterIndex) const noexcept;
+
+    /** Arms learning for a parameter (one store: the last armed parameter wins). */
+    void startLearning (int parameterIndex);
+
+    /** Disarms learning only while it still waits for this parameter, so neither a
+        controller just learnt nor another parameter's learning is undone. True
+        when it disarmed it. */
+    bool cancelLearning (int parameterIndex);
+
     /** The parameter a controller moves, or -1 (also for numbers outside 0..127). */
     int getMappedParameter (int controllerNumber) const noexcept;
 

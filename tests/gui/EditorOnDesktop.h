@@ -12,7 +12,15 @@ struct EditorOnDesktop : TestEditor
         editor->addToDesktop (juce::ComponentPeer::windowAppearsOnTaskbar);
         editor->setVisible (true);
         editor->toFront (true);
+        // A click would ask the window manager to activate the window again, and its
+        // answer, late on a busy machine, can move the keyboard focus out of a pop-up.
+        editor->setBroughtToFrontOnMouseClick (false);
         pumpUntil ([this] { return editor->isShowing() && editor->getPeer() != nullptr; });
+        // The window's focus reaches the editor through the window manager, seconds
+        // late on a busy machine or not at all, and a pop-up opened before it arrived
+        // would close: ask again until the editor has it.
+        for (int attempt = 0; attempt < 5 && ! pumpUntil ([this] { return editor->hasKeyboardFocus (true); }); ++attempt)
+            peer().toFront (true);
         pumpPosted();
     }
 
@@ -40,11 +48,12 @@ struct EditorOnDesktop : TestEditor
     }
 
     /** Moves to a point of a component, presses and releases there. */
-    void click (juce::Component& c, juce::Point<float> p, int modifiers = 0, int releaseModifiers = -1)
+    void click (juce::Component& c, juce::Point<float> p, int modifiers = 0, int releaseModifiers = -1,
+                int button = juce::ModifierKeys::leftButtonModifier)
     {
         const auto at = inWindow (c, p);
         mouse (at, juce::ModifierKeys (modifiers));
-        mouse (at, juce::ModifierKeys (modifiers | juce::ModifierKeys::leftButtonModifier));
+        mouse (at, juce::ModifierKeys (modifiers | button));
         mouse (at, juce::ModifierKeys (releaseModifiers < 0 ? modifiers : releaseModifiers));
         pumpPosted();
         mouse ({ -50.0f, -50.0f }, {});
@@ -66,6 +75,15 @@ struct EditorOnDesktop : TestEditor
 
     /** The time stamp of the mouse events sent. */
     juce::int64 eventTime = juce::Time::currentTimeMillis();
+
+    /** Replaces the focused text field's text by typing, then presses return. */
+    void type (const juce::String& text)
+    {
+        press ('a');
+        for (auto c : text)
+            press (c, 0);
+        peer().handleKeyPress (juce::KeyPress (juce::KeyPress::returnKey));
+    }
 
     /** Waits for the window (editor and its peer) to reach a size. */
     bool sizeBecomes (int w, int h)

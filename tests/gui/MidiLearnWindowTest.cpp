@@ -1,0 +1,181 @@
+#include "gui/EditorOnDesktop.h"
+#include "support/ParameterIndex.h"
+#include "ui/toolkit/MIDIccPopup.h"
+
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace
+{
+    using M = juce::ModifierKeys;
+    constexpr int rightButton = M::rightButtonModifier, leftButton = M::leftButtonModifier;
+    constexpr int metaBit = 0x08;   // the command key's raw bit
+
+    /** A control with any "pIndex", as the panel's knobs present themselves to the
+        window: focusable, carrying an index. */
+    struct ControlStandIn : juce::Component
+    {
+        ControlStandIn (VortaneMainWindow& w, juce::var index, juce::Rectangle<int> bounds)
+        {
+            getProperties().set ("pIndex", index);
+            setWantsKeyboardFocus (true);
+            setBounds (bounds);
+            w.getControlPanel().addAndMakeVisible (this);
+        }
+    };
+
+    MIDIccPopup* learnPopup (VortaneMainWindow& w)
+    {
+        auto& display = w.getPopupDisplay();
+        return display.isPopupShowing() ? dynamic_cast<MIDIccPopup*> (display.getContent()) : nullptr;
+    }
+
+    void rightClick (EditorOnDesktop& window, juce::Component& c, juce::Point<float> p = { 10.0f, 10.0f })
+    {
+        window.click (c, p, 0, -1, rightButton);
+    }
+
+    /** One block through the processor on a thread of its own, as a host's audio thread. */
+    void sendController (TestProcessor& p, int number)
+    {
+        std::thread audio ([&p, number]
+        {
+            auto buffer = p.makeBuffer (64);
+            juce::MidiBuffer midi;
+            midi.addEvent (juce::MidiMessage::controllerEvent (1, number, 100), 0);
+            p->processBlock (buffer, midi);
+        });
+        audio.join();
+    }
+
+    enum class Target { cutoff, cutoffAtTop, background, makerLogo, productLogo, statusBar, pastLastParameter, textIndex };
+
+    struct ClickCase { Target target; int keys, button; const char* scale; bool opens; };
+
+    using LearnClickTest = WithoutPrefs<::testing::TestWithParam<ClickCase>>;
+}
+
+TEST_P (LearnClickTest, aPopupClickOnAControlOpensItsLearnPopupCentredOnTheClickInsideTheWindow)
+{
+    const auto c = GetParam();
+    PrefsOnDisk::write ({ { "scale", c.scale } });
+    EditorOnDesktop window;
+    auto& w = window.window();
+
+    auto& cutoffKnob = w.getControlPanel().getKnob (destCutoff);
+    ControlStandIn stray (w, numParams, { 100, 200, 30, 30 }), texty (w, "2", { 150, 200, 30, 30 });
+
+    // The knob's top lies 22 points below the window's: its pop-up is pushed down.
+    struct Spot { juce::Component* component; juce::Point<float> point; };
+    const Spot spots[] = { { &cutoffKnob, { 40.0f, 50.0f } }, { &cutoffKnob, { 82.0f, 12.0f } },
+                           { &w, { 560.0f, 60.0f } }, { &w.getMakerLogo(), { 40.0f, 4.0f } },
+                           { &w.getProductLogo(), { 50.0f, 9.0f } }, { &w.getStatusBar(), { 150.0f, 8.0f } },
+                           { &stray, { 10.0f, 10.0f } }, { &texty, { 10.0f, 10.0f } } };
+    const auto spot = spots[(int) c.target];
+
+    window.click (*spot.component, spot.point, c.keys, -1, c.button);
+    auto* popup = learnPopup (w);
+    ASSERT_EQ (popup != nullptr, c.opens);
+    if (popup == nullptr)
+        return;
+
+    EXPECT_EQ (popup->getButton().getParameterIndex(), (int) cutoff);
+    EXPECT_EQ (popup->getLabel().getText(), quilParam (*window.processor, cutoff).getLabel().toUpperCase());
+
+    const auto click = w.getLocalPoint (spot.component, spot.point.toInt());
+    const juce::Point<int> centred (click.x - popup->getWidth() / 2, click.y - popup->getHeight() / 2);
+    EXPECT_EQ (popup->getPosition(), juce::Point<int> (juce::jlimit (0, 703 - popup->getWidth(), centred.x),
+                                                       juce::jlimit (0, 319 - popup->getHeight(), centred.y)));
+    EXPECT_TRUE (w.getLocalBounds().contains (popup->getBounds()));
+    EXPECT_EQ (popup->getBox().getBounds(), juce::Rectangle<int> (12, 12, popup->getWidth() - 24, 76));
+    EXPECT_TRUE (popup->isShowing());
+}
+
+INSTANTIATE_TEST_SUITE_P (Clicks, LearnClickTest, ::testing::Values (
+    ClickCase { Target::cutoff, 0, rightButton, "100", true },
+    ClickCase { Target::cutoff, M::ctrlModifier, leftButton, "200", true },
+    ClickCase { Target::cutoffAtTop, 0, rightButton, "50", true },
+    ClickCase { Target::cutoff, 0, leftButton, "100", false },
+    ClickCase { Target::cutoff, metaBit, rightButton, "100", false },
+    ClickCase { Target::background, 0, rightButton, "100", false },
+    ClickCase { Target::makerLogo, 0, rightButton, "100", false },
+    ClickCase { Target::productLogo, M::ctrlModifier, leftButton, "100", false },
+    ClickCase { Target::statusBar, 0, rightButton, "100", false },
+    ClickCase { Target::pastLastParameter, 0, rightButton, "100", false },
+    ClickCase { Target::textIndex, 0, rightButton, "100", false }));
+
+TEST_F (LearnClickTest, twoKnobsRightClickedInTurnLeaveOnePopupForTheSecond)
+{
+    EditorOnDesktop window;
+    auto& w = window.window();
+    auto& panel = w.getControlPanel();
+
+    rightClick (window, panel.getKnob (destCutoff), { 40.0f, 50.0f });
+    ASSERT_NE (learnPopup (w), nullptr);
+    auto& resonanceKnob = panel.getKnob (destResonance);
+    rightClick (window, resonanceKnob, resonanceKnob.getLocalBounds().toFloat().getCentre() - juce::Point<float> (8.0f, 8.0f));
+    ASSERT_NE (learnPopup (w), nullptr);
+    EXPECT_EQ (learnPopup (w)->getButton().getParameterIndex(), (int) resonance);
+    EXPECT_EQ (w.getPopupDisplay().getNumChildComponents(), 1);
+
+    // Two pop-ups pushed into the same corner: only their IDs tell them apart when
+    // the second is asked for right after the first closed.
+    ControlStandIn inInCorner (w, in, { 655, 270, 20, 15 }), outInCorner (w, out, { 680, 270, 20, 15 });
+    rightClick (window, inInCorner);
+    ASSERT_NE (learnPopup (w), nullptr);
+    window.click (panel.getKnob (destCutoff), { 40.0f, 50.0f });
+    ASSERT_EQ (learnPopup (w), nullptr);
+    rightClick (window, outInCorner);
+    ASSERT_NE (learnPopup (w), nullptr);
+    EXPECT_EQ (learnPopup (w)->getButton().getParameterIndex(), (int) out);
+}
+
+TEST_F (LearnClickTest, aControllerIsLearntUnmappedTypedAndRefusedAsLearningWould)
+{
+    EditorOnDesktop window;
+    auto& w = window.window();
+    auto& map = static_cast<MidiCCListener&> (*window.processor);
+    rightClick (window, w.getControlPanel().getKnob (destCutoff), { 40.0f, 50.0f });
+    ASSERT_NE (learnPopup (w), nullptr);
+    auto& button = learnPopup (w)->getButton();
+    const auto shows = [&] (const char* caption, const char* text)
+    {
+        return pumpUntil ([&] { return button.getCaption() == caption && button.getFieldText() == text; });
+    };
+    const juce::Point<float> buttonTop (34.0f, 10.0f), field (34.0f, 35.0f);
+    EXPECT_TRUE (shows (" Learn", "- -"));
+
+    window.click (button, buttonTop);
+    EXPECT_EQ (map.learningIndex.load(), (int) cutoff);
+    sendController (window.processor, 7);
+    EXPECT_TRUE (shows ("Unmap", "CC 7"));
+    EXPECT_EQ (map.findController (cutoff), 7);
+
+    window.click (button, buttonTop);
+    EXPECT_TRUE (shows (" Learn", "- -"));
+    EXPECT_EQ (map.getMappedParameter (7), -1);
+
+    window.click (button, field);
+    window.type ("cc 7");
+    EXPECT_TRUE (shows ("Unmap", "CC 7"));
+    EXPECT_EQ (map.findController (cutoff), 7);
+
+    for (const char* refused : { "64", "119", "118", "0", "c" })
+    {
+        window.click (button, field);
+        window.type (refused);
+        EXPECT_TRUE (shows ("Unmap", "CC 7")) << refused;
+        EXPECT_EQ (map.findController (cutoff), 7) << refused;
+        EXPECT_EQ (map.getMappedParameter (juce::String (refused).getIntValue()), -1) << refused;
+    }
+
+    // Closing the pop-up while it waits stops the learning.
+    window.click (button, buttonTop);
+    window.click (button, buttonTop);
+    ASSERT_EQ (map.learningIndex.load(), (int) cutoff);
+    window.clickCentre (w.getMakerLogo());
+    EXPECT_EQ (learnPopup (w), nullptr);
+    EXPECT_EQ (map.learningIndex.load(), -1);
+    sendController (window.processor, 20);
+    EXPECT_EQ (map.findController (cutoff), -1);
+}
