@@ -4,7 +4,7 @@
 #include <atomic>
 #include <memory>
 
-#include "ui/toolkit/ModulationStyle.h"
+#include "core/ModulationStyle.h"
 
 class QuilParam;
 class QuilParamOnOff;

@@ -1,7 +1,6 @@
 #include "core/VortaneAudioProcessor.h"
 #include "dsp/CutoffLaw.h"
 #include "dsp/FilterVoice.h"
-#include "editor/VortaneAudioProcessorEditor.h"
 
 namespace
 {
@@ -110,11 +109,6 @@ double VortaneAudioProcessor::valueToHz (double v) const noexcept
 }
 
 //==============================================================================
-juce::AudioProcessorEditor* VortaneAudioProcessor::createEditor()
-{
-    return new VortaneAudioProcessorEditor (*this);
-}
-
 //==============================================================================
 void VortaneAudioProcessor::prefsLoaded (juce::XmlElement* prefs)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/ModulationStyle.h"
+#include "core/ModulationStyle.h"
 #include <juce_gui_basics/juce_gui_basics.h>
 
 /** Copies the modulation pop-up's colours out of a look-and-feel into a processor's

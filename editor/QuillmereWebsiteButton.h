@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/ColourTable.h"
+#include "ui/lnf/ColourTable.h"
 #include <memory>
 
 /** The link to the maker's website: an icon followed by the web domain, moving

@@ -37,3 +37,10 @@ void VortaneAudioProcessorEditor::resized()
 
     resizeTargetResized();
 }
+
+// The processor's editor factory lives with the editor, so that the processor's own
+// folder includes nothing of the interface.
+juce::AudioProcessorEditor* VortaneAudioProcessor::createEditor()
+{
+    return new VortaneAudioProcessorEditor (*this);
+}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/ColourTable.h"
+#include "ui/lnf/ColourTable.h"
 
 /** Writes a colour for every toolkit widget colour ID into a look-and-feel.
     A product derives its own palette to put its colours into chosen slots.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/ColourTable.h"
+#include "ui/lnf/ColourTable.h"
 
 /** A component with its own colour table, pulled from its look-and-feel. */
 class BaseColoredComponent : public juce::Component

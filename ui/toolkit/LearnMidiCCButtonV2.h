@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/ColourTable.h"
+#include "ui/lnf/ColourTable.h"
 #include "ui/toolkit/LearnMidiCCButton.h"
 
 /** The learn button in the toolkit's widget colours, with the look-and-feel's

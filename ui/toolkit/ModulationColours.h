@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/ModulationStyle.h"
+#include "core/ModulationStyle.h"
 #include <juce_gui_basics/juce_gui_basics.h>
 
 /** The colours the modulation widgets draw with: the processor's styling where it

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/ModulationStyle.h"
+#include "core/ModulationStyle.h"
 #include <juce_gui_basics/juce_gui_basics.h>
 #include <memory>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/ColourTable.h"
+#include "ui/lnf/ColourTable.h"
 #include "ui/toolkit/IconTitleButton.h"
 
 /** A logo button filling one outline in the colour of group 8 slot 1, brightened

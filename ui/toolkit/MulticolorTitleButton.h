@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/ColourTable.h"
+#include "ui/lnf/ColourTable.h"
 #include "ui/toolkit/IconTitleButton.h"
 #include <memory>
 

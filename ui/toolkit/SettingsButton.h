@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/toolkit/ColourTable.h"
+#include "ui/lnf/ColourTable.h"
 
 /** The toggle that opens and closes the settings screen: a gear with the caption
     "SETTINGS", and while toggled a cross over the gear's hub with "CLOSE".

@@ -1,4 +1,4 @@
-#include "ui/toolkit/ModulationStyle.h"
+#include "core/ModulationStyle.h"
 
 ModulationRowColours::ModulationRowColours (uint32_t c1, uint32_t c2, uint32_t c3, uint32_t c4,
                                             uint32_t c5, uint32_t c6, uint32_t c7, uint32_t c8,

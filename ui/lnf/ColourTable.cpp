@@ -1,4 +1,4 @@
-#include "ui/toolkit/ColourTable.h"
+#include "ui/lnf/ColourTable.h"
 
 ColourTable::ColourTable (juce::Component* ownerToUse) : owner (ownerToUse)
 {
