@@ -1,5 +1,5 @@
 // Restoring a preset element (from a bank) or a host's state into the processor, and
-// what the host state carries beyond a preset.
+// what a preset for a bank leaves out.
 #include "support/ParameterIndex.h"
 #include "support/StateSnapshot.h"
 
@@ -60,7 +60,8 @@ TEST_P (RestorePathTest, missingParametersTakeTheirDefaultsBadOnesAreSafeAndEmpt
     EXPECT_FLOAT_EQ (quilParam (p, resonance).getValue(), 0.5f);  // last item without comma
     for (int i : { power, in })
         EXPECT_FLOAT_EQ (quilParam (p, i).getValue(), quilParam (p, i).getDefaultValue()) << i;
-    EXPECT_EQ (p.getCurrentName() + p.getCurrentBank() + p.getCurrentUuid(), "LoadedFactory6f1c8a9e-0000-4000-8000-000000000001");
+    EXPECT_EQ (juce::StringArray (p.getCurrentName(), p.getCurrentBank(), p.getCurrentUuid()),
+               juce::StringArray ("Loaded", "Factory", "6f1c8a9e-0000-4000-8000-000000000001"));
 
     // Values that are no number become defaults; numbers outside 0..1 are clamped.
     p.restoreStateFromXml (presetWith ("In:nan,Cutoff:1e999,Type:7,Drive:-0.5,").get(), hostState);
@@ -120,16 +121,13 @@ TEST_P (RestorePathTest, onlyTheHostPathSetsLockedParametersLocksAndControllersA
 INSTANTIATE_TEST_SUITE_P (Paths, RestorePathTest, ::testing::Values (false, true),
                           [] (const auto& testInfo) { return testInfo.param ? "hostState" : "bankPreset"; });
 
-TEST (ProcessorState, hostStateCarriesPresetIdLocksAndControllersAndAPresetAFreshIdAlone)
+TEST (ProcessorState, aPresetForABankCarriesAFreshIdTheSameValuesAndNoLocksNorControllers)
 {
     VortaneAudioProcessor p;
     p.restoreStateFromXml (presetWith ("Cutoff:0.4,").get(), false);
     p.ccMap[5] = 1;
 
     const auto host = p.createStateXml (true), preset = p.createStateXml (false);
-    EXPECT_EQ (host->getStringAttribute ("uuid"), "6f1c8a9e-0000-4000-8000-000000000001");
-    EXPECT_TRUE (host->getStringAttribute ("CC5") == "1" && host->hasAttribute ("Locks"));
-
     const auto uuid = preset->getStringAttribute ("uuid");
     EXPECT_TRUE (uuid.length() == 36 && uuid.containsOnly ("0123456789abcdef-") && uuid != host->getStringAttribute ("uuid")) << uuid;
     EXPECT_FALSE (preset->hasAttribute ("CC5") || preset->hasAttribute ("Locks"));

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
-TEST (StateBlock, hostStateIsTheBinaryXmlBlockAroundTheDocumentedElement)
+TEST (StateBlock, hostStateIsTheBinaryXmlBlockAroundTheDocumentedElementAndReadsBackWhole)
 {
     VortaneAudioProcessor p;
 
@@ -51,31 +51,11 @@ TEST (StateBlock, hostStateIsTheBinaryXmlBlockAroundTheDocumentedElement)
     EXPECT_EQ (juce::ByteOrder::littleEndianInt (bytes + 4), (juce::uint32) expectedText.size());
     EXPECT_EQ (std::string (bytes + 8, expectedText.size()), expectedText);
     EXPECT_EQ (bytes[block.getSize() - 1], 0);
-}
 
-TEST (StateBlock, everyParameterLockAndControllerSurvivesSaveAndRestore)
-{
-    juce::Random random (1234);
-    VortaneAudioProcessor source;
-
-    for (auto* param : source.getParameters())
-    {
-        param->setValue (random.nextFloat());
-        dynamic_cast<QuilParam&> (*param).setLocked (random.nextBool());
-    }
-    for (auto& entry : source.ccMap)
-        entry = random.nextInt (source.getParameters().size() + 1) - 1;
-
-    const auto expected = StateSnapshot::of (source);
+    // ...and another processor reads every value, lock and controller back.
     VortaneAudioProcessor restored;
-    loadState (restored, saveState (source));
-    const auto actual = StateSnapshot::of (restored);
-
-    EXPECT_EQ (actual.controllers, expected.controllers);
-    EXPECT_EQ (actual.locks, expected.locks);
-    ASSERT_EQ (actual.values.size(), expected.values.size());
-    for (size_t i = 0; i < expected.values.size(); ++i)
-        EXPECT_NEAR (actual.values[i], expected.values[i], 5e-6f * expected.values[i] + 2e-7f) << i;
+    loadState (restored, block);
+    EXPECT_TRUE (StateSnapshot::of (restored) == StateSnapshot::of (p));
 }
 
 TEST (StateBlock, blocksFromOtherWritersLoad)
