@@ -48,9 +48,10 @@ namespace
                 }
 
             // A host may hand over anything as a normalised value.
-            for (const float bad : { std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(), -1.0e30f, 40.0f })
-                for (QuilParam* p : { (QuilParam*) data.type, (QuilParam*) data.driveMode, (QuilParam*) data.stereoMode[destIn][0] })
-                    p->setValue (limit > 0.0 ? bad : p->getValue());
+            const float infinity = std::numeric_limits<float>::infinity(), bad[] = { std::nanf (""), infinity, -infinity, 40.0f };
+            QuilParam* const targets[] = { data.cutoff, data.type, data.stereoMode[destIn][0], data.driveMode };
+            for (int i = 0; i < 4 && limit > 0.0; ++i)
+                targets[i]->setValue (bad[i]);
         }
 
         const double r = std::abs (random.noise());
