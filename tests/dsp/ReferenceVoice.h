@@ -1,10 +1,9 @@
 #pragma once
 
-// A plain scalar model of the whole signal path: one sample at a time, one channel at a
-// time, every step in the order the filter voice is defined by. It shares no code with
-// the engine (only the processor's data block, to read the same parameters), so that the
-// engine's restructured, two-channel form can be checked against it bit for bit.
-//
+// A plain scalar model of the whole signal path: one sample and one channel at a time,
+// every step in the order the filter voice is defined by. It shares no code with the
+// engine (only the processor's data block, to read the same parameters), so that the
+// engine's two-channel, chunked, pipelined form can be checked against it bit for bit.
 // Powers are the explicit products the engine uses too (x^5 = x2 * x2 * x and so on):
 // the order of rounding is part of the result.
 
@@ -24,37 +23,32 @@ namespace reference
 {
     using Table = std::array<double, 4001>;
 
-    /** The value with ten decimal places, as the nearest double. */
-    inline double tenPlaces (double v)
+    /** f at every entry, each the nearest double to its value with ten decimal places. */
+    template <typename Function>
+    Table tenPlaceTable (Function f)
     {
-        char text[64];
-        std::snprintf (text, sizeof text, "%.10f", v);
-        return std::strtod (text, nullptr);
+        Table t {};
+        for (int i = 0; i < 4001; ++i)
+        {
+            char text[64];
+            std::snprintf (text, sizeof text, "%.10f", f (i));
+            t[(size_t) i] = std::strtod (text, nullptr);
+        }
+        return t;
     }
 
+    /** tan(pi/2 x) for x = -1 .. 1, with the values at -+0.9999 at the (infinite) ends. */
     inline const Table& prewarpTable()
     {
-        static const Table table = []
-        {
-            Table t {};
-            for (int i = 0; i < 4001; ++i)
-                t[(size_t) i] = tenPlaces (std::tan (M_PI / 2.0 * (-1.0 + 0.0005 * i)));
-            t[0] = -6366.1976713121;
-            t[4000] = 6366.1976713121;
-            return t;
-        }();
+        static const Table table = tenPlaceTable ([] (int i) { return i == 0 ? -6366.1976713121 : i == 4000 ? 6366.1976713121
+                                                                           : std::tan (M_PI / 2.0 * (-1.0 + 0.0005 * i)); });
         return table;
     }
 
+    /** 2^x for x = -10 .. 10. */
     inline const Table& octaveTable()
     {
-        static const Table table = []
-        {
-            Table t {};
-            for (int i = 0; i < 4001; ++i)
-                t[(size_t) i] = tenPlaces (std::pow (2.0, -10.0 + 0.005 * i));
-            return t;
-        }();
+        static const Table table = tenPlaceTable ([] (int i) { return std::pow (2.0, -10.0 + 0.005 * i); });
         return table;
     }
 
@@ -70,6 +64,7 @@ namespace reference
     inline double prewarp (double x) { return lookUp (prewarpTable(), x, 1.0, 2000.0); }
     inline double octave (double x)  { return lookUp (octaveTable(), x, 10.0, 200.0); }
 
+    /** A linear ramp to the latest target over a fixed number of advances. */
     struct Smoother
     {
         double current = 0.0, target = 0.0, step = 0.0, inverseLength = 0.01;
@@ -77,13 +72,10 @@ namespace reference
 
         double advance()
         {
-            if (countdown > 0)
-            {
-                --countdown;
-                current += step;
-                return current;
-            }
-            return target;
+            if (countdown <= 0)
+                return target;
+            --countdown;
+            return current += step;
         }
 
         void retarget (double v)
@@ -97,20 +89,17 @@ namespace reference
         }
     };
 
-    /** Sixteen direct-form-I sections, one sample at a time. */
+    /** The oversampling low-pass: sixteen direct-form-I sections, one sample at a time. */
     struct IirStage
     {
-        static constexpr double b1[16] = { 1.9446458, 1.5540232, 0.97595432, 0.40746891, -0.063381692, -0.42548373,
-                                           -0.69633037, -0.89763757, -1.0475865, -1.1596928, -1.2435661, -1.3059118,
-                                           -1.3513817, -1.3831247, -1.403249, -1.4130066 };
-        static constexpr double b2[16] = { 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 0.99999976, 1.0000009,
-                                           0.99999796, 1.000003, 0.99999698, 1.000002, 0.99999934 };
-        static constexpr double c1[16] = { -0.10057879, -0.037846167, 0.076390972, 0.22427535, 0.38734787, 0.55078992,
-                                           0.70487637, 0.84452594, 0.96747193, 1.0758351, 1.1639541, 1.2516223,
-                                           1.3048864, 1.3750241, 1.4148346, 1.4585557 };
-        static constexpr double c2[16] = { -0.0074303941, -0.041986871, -0.1050506, -0.18700685, -0.27793089, -0.3698802,
-                                           -0.45768621, -0.53868506, -0.61183943, -0.67846233, -0.7350836, -0.79529738,
-                                           -0.83504896, -0.89078399, -0.93089506, -0.97731148 };
+        static constexpr double b1[16] = { 1.9446458, 1.5540232, 0.97595432, 0.40746891, -0.063381692, -0.42548373, -0.69633037,
+                                           -0.89763757, -1.0475865, -1.1596928, -1.2435661, -1.3059118, -1.3513817, -1.3831247, -1.403249, -1.4130066 };
+        static constexpr double b2[16] = { 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 0.99999976, 1.0000009, 0.99999796, 1.000003, 0.99999698,
+                                           1.000002, 0.99999934 };
+        static constexpr double c1[16] = { -0.10057879, -0.037846167, 0.076390972, 0.22427535, 0.38734787, 0.55078992, 0.70487637, 0.84452594,
+                                           0.96747193, 1.0758351, 1.1639541, 1.2516223, 1.3048864, 1.3750241, 1.4148346, 1.4585557 };
+        static constexpr double c2[16] = { -0.0074303941, -0.041986871, -0.1050506, -0.18700685, -0.27793089, -0.3698802, -0.45768621, -0.53868506,
+                                           -0.61183943, -0.67846233, -0.7350836, -0.79529738, -0.83504896, -0.89078399, -0.93089506, -0.97731148 };
 
         double x1[16] {}, x2[16] {}, y1[16] {}, y2[16] {};
 
@@ -130,15 +119,7 @@ namespace reference
         }
     };
 
-    /** The linear integrator update of the one-poles (mode 1). */
-    inline double driveShape (double& state, double g, double hp)
-    {
-        const double v = state + g * hp;
-        const double y = v;
-        state = g * hp + y;
-        return y;
-    }
-
+    /** "Cold": rises to 1.5 at u ~ 1.7083, folds back above, flat below u ~ -0.9583. */
     inline double cold (double u)
     {
         const double t = std::clamp (u - 0.250000906467479, -1.208332426865855, 1.708334239800812);
@@ -148,6 +129,7 @@ namespace reference
         return t + 0.25 - a4 * a2 * a;
     }
 
+    /** "Hot": +1 at u = 1.5 and -1 at u = -1.125, flat beyond. */
     inline double hot (double u)
     {
         if (u >= 0.0)
@@ -163,11 +145,20 @@ namespace reference
         return v - 0.04330493 * (v8 * v);
     }
 
-    /** 4 v^2 / (3.857142857142857 - 2.857142857142857 v^2). */
+    /** The level law of "In" and "Out": 28 v^2 / (27 - 20 v^2), unity at 0.75. */
     inline double level (double v)
     {
         const double v2 = v * v;
         return 4.0 * v2 / (3.857142857142857 - 2.857142857142857 * v2);
+    }
+
+    /** The zero-delay-feedback one-pole: returns its integrator's new output for x. */
+    inline double onePole (double& state, double g, double x)
+    {
+        const double highPass = x - (g * x + state) / (1.0 + g);
+        const double y = state + g * highPass;
+        state = g * highPass + y;
+        return y;
     }
 
     inline double finiteOrZero (float x) { return std::isfinite (x) ? (double) x : 0.0; }
@@ -175,193 +166,134 @@ namespace reference
     class Voice
     {
     public:
-        explicit Voice (const ProcessorData& d) : data (d)
-        {
-            const double fs = d.sampleRate.load();
-            sampleRate = fs;
-            inverseSampleRate = 1.0 / fs;
-            fadeStep = 20.0 * (1.0 / fs);
-            centreOverNyquist = 2.0 * 640.0 / fs;
-        }
+        explicit Voice (const ProcessorData& d) : data (d) {}
 
         void prepare (double fs, int blockSize)
         {
-            sampleRate = fs;
             inverseSampleRate = 1.0 / fs;
             fadeStep = 20.0 * (1.0 / fs);
-
-            const int n = (int) (fs * 0.05);
-            const double inverse = 1.0 / std::trunc (fs * 0.05);
-            for (auto* s : allSmoothers())
-            {
-                s->length = n;
-                s->inverseLength = inverse;
-                s->current = s->target;
-                s->countdown = 0;
-            }
-
             centreOverNyquist = 2.0 * 640.0 / fs;
             releaseCoefficient = std::min (1.0, 1000.0 / (150.0 * (fs / blockSize)));
+
+            auto restart = [fs] (Smoother& s)
+            {
+                s.length = (int) (fs * 0.05);
+                s.inverseLength = 1.0 / std::trunc (fs * 0.05);
+                s.current = s.target;
+                s.countdown = 0;
+            };
+            for (auto& s : main)
+                restart (s);
+            for (auto& destination : depth)
+                for (auto& input : destination)
+                    for (auto& s : input)
+                        restart (s);
         }
 
-        void resetFilter()
-        {
-            for (int ch = 0; ch < 2; ++ch)
-                s1[ch] = s2[ch] = 0.0;
-            for (auto& v : perSample)
-                v[0] = v[1] = 0.0;
-            updateParameterTargets();
-        }
-
-        void updateParameterTargets()
-        {
-            main[0].retarget (data.cutoff->getRealValue());
-            main[1].retarget (data.resonance->getRealValue());
-            main[2].retarget (data.type->getRealValue());
-            main[3].retarget (data.in->getRealValue());
-            main[4].retarget (data.out->getRealValue());
-            main[5].retarget (data.drive->getRealValue());
-            main[6].retarget (data.driveMode->getRealValue());
-
-            power = std::clamp (data.power->getRealValue(), 0.0, 1.0);
-
-            for (int side = 0; side < 2; ++side)
-                for (int input = 0; input < 2; ++input)
-                    for (int dest : { destIn, destCutoff, destResonance, destType, destDrive, destOut })
-                    {
-                        const double v = data.depth[dest][input][side]->getRealValue();
-                        const double shaped = (-0.25 < v && v < 0.25) ? 16.0 * (v * v * v) : v;
-                        depth[dest][input][side].retarget (shaped);
-                    }
-        }
+        /** Controller 120: the filter's integrators start again from zero. */
+        void resetFilter() { s1[0] = s1[1] = s2[0] = s2[1] = 0.0; }
 
         void render (juce::AudioBuffer<float>& buffer, int startSample, int numSamples)
         {
-            updateParameterTargets();
+            retargetAll();
 
             if (startSample == 0)
                 for (int side = 0; side < 2; ++side)
                     inputPeak[side] = outputPeak[side] = cvHeld[side] = 0.0;
 
+            // Main inputs first, then the side chain; CV 2 is the side chain's last channel.
             const int mainIn = data.mainInputChannels.load();
-            const int sideChain = data.sideChainChannels.load();
-            const int mainOut = data.mainOutputChannels.load();
-
-            const int inRChannel = mainIn == 1 ? 0 : 1;
-            const int cv1Channel = mainIn == 1 ? 1 : 2;
-            int cv2Channel = 3;
-            if (mainIn == 1 && sideChain == 2) cv2Channel = 2;
-            if (mainIn != 1 && sideChain == 1) cv2Channel = 2;
-            if (mainIn == 1 && sideChain == 1) cv2Channel = 1;
+            const int cv1Channel = mainIn, cv2Channel = mainIn + data.sideChainChannels.load() - 1;
+            const bool stereoOut = data.mainOutputChannels.load() == 2;
 
             auto read = [&] (int ch, int i) { return ch < buffer.getNumChannels() ? finiteOrZero (buffer.getSample (ch, i)) : 0.0; };
 
             for (int i = startSample; i < startSample + numSamples; ++i)
             {
-                double input[2] = { read (0, i), read (inRChannel, i) };
-                cvSample[0] = read (cv1Channel, i);
-                cvSample[1] = read (cv2Channel, i);
-                if (mainOut != 2)
-                    input[1] = input[0];
+                const double cv[2] = { read (cv1Channel, i), read (cv2Channel, i) };
+                const double input[2] = { read (0, i), read (mainIn == 2 && stereoOut ? 1 : 0, i) };
 
-                const double c = main[0].advance();
-                const double r = main[1].advance();
-                const double t = main[2].advance();
-                const double aIn = main[3].advance();
-                const double aOut = main[4].advance();
-                const double d = main[5].advance();
-                const double m = main[6].advance();
+                double values[7];   // Cutoff, Resonance, Type, In, Out, Drive, Drive Mode
+                for (int p = 0; p < 7; ++p)
+                    values[p] = main[p].advance();
 
                 double wet[2];
-
                 for (int side = 0; side < 2; ++side)
                 {
-                    double cvSum[numDestinations] {};
-
+                    double sum[numDestinations] {};
                     for (int cvInput = 0; cvInput < 2; ++cvInput)
-                        for (int dest : { destCutoff, destResonance, destType, destIn, destOut, destDrive })
+                        for (int dest = 0; dest < numDestinations; ++dest)
                         {
-                            const double dL = depth[dest][cvInput][0].advance();
-                            const double dR = depth[dest][cvInput][1].advance();
-                            const int mode = (int) data.stereoMode[dest][cvInput]->getRealValue();
-                            double amount = dL;
-                            if (side == 1)
-                                amount = mode == 0 ? dL : mode == 1 ? -dL : dR;
-                            cvSum[dest] += amount * cvSample[cvInput];
+                            const double l = depth[dest][cvInput][0].advance(), r = depth[dest][cvInput][1].advance();
+                            const int mode = stereoMode[dest][cvInput];
+                            sum[dest] += (side == 0 || mode == 0 ? l : mode == 1 ? -l : r) * cv[cvInput];
                         }
 
-                    const double cutoffMod = std::clamp (cvSum[destCutoff] + c, 0.0, 1.0);
-                    const double resonanceMod = std::clamp (cvSum[destResonance] + r, 0.0, 1.1);
-                    const double typeMod = std::clamp (cvSum[destType] + t, 0.0, 1.0);
-                    const double inMod = std::clamp (cvSum[destIn] + aIn, 0.0, 1.0);
-                    const double outMod = std::clamp (cvSum[destOut] + aOut, 0.0, 1.0);
-                    const double driveMod = std::clamp (cvSum[destDrive] + d, 0.0, 1.0);
+                    auto modulated = [&] (int dest, int p, double top) { return std::clamp (sum[dest] + values[p], 0.0, top); };
+                    const double cutoff = modulated (destCutoff, 0, 1.0), resonance = modulated (destResonance, 1, 1.1);
+                    const double type = modulated (destType, 2, 1.0), in = modulated (destIn, 3, 1.0);
+                    const double out = modulated (destOut, 4, 1.0), drive = modulated (destDrive, 5, 1.0);
 
-                    const double gainedInput = level (inMod) * input[side];
+                    const double gained = level (in) * input[side];
+                    inputPeak[side] = std::max (inputPeak[side], std::fabs (gained));
+                    if (std::fabs (cvHeld[side]) < std::fabs (cv[side]))
+                        cvHeld[side] = cv[side];
 
-                    inputPeak[side] = std::max (inputPeak[side], std::fabs (gainedInput));
-                    if (std::fabs (cvHeld[side]) < std::fabs (cvSample[side]))
-                        cvHeld[side] = cvSample[side];
+                    // Cutoff 640 Hz * 2^(+-5 octaves), at most the host's Nyquist frequency,
+                    // as a fraction of the filter rate's (four times the host's).
+                    const double octaves = std::clamp (std::clamp (2.0 * cutoff - 1.0, -1.0, 1.0) * 5.0, -10.0, 10.0);
+                    const double frequency = 0.25 * std::clamp (octave (octaves) * centreOverNyquist, 0.0, 1.0);
 
-                    const double x = std::clamp (std::clamp (2.0 * cutoffMod - 1.0, -1.0, 1.0) * 5.0, -10.0, 10.0);
-                    const double ratio = octave (x);
-                    const double w = std::clamp (ratio * centreOverNyquist, 0.0, 1.0);
-                    const double normalisedFrequency = 0.25 * w;
+                    typeIndex = (int) std::trunc (2.0 * type);
+                    typeFraction = 2.0 * type - std::trunc (2.0 * type);
+                    g = prewarp (frequency);
+                    k = 2.0 - 2.0 * resonance + g;
+                    denominator = k * g + 1.0;
+                    saturation = 6.0 * frequency * 0.148148148148;
+                    limit = std::sqrt (0.37500000000037503 / frequency);
 
-                    double u[4];
+                    // Zero-stuffed to 4x (gain 4 keeps the level), filtered, decimated keeping
+                    // the first of every four samples.
+                    double filtered = 0.0;
                     for (int n = 0; n < 4; ++n)
-                        u[n] = outerUp[side].process (n == 0 ? 4.0 * gainedInput : 0.0);
+                    {
+                        const double y = filterStep (side, outerUp[side].process (n == 0 ? 4.0 * gained : 0.0), drive, values[6]);
+                        const double down = outerDown[side].process (y);
+                        if (n == 0)
+                            filtered = down;
+                    }
 
-                    typeIndex[side] = (int) std::trunc (2.0 * typeMod);
-                    typeFraction[side] = 2.0 * typeMod - std::trunc (2.0 * typeMod);
-                    g[side] = prewarp (normalisedFrequency);
-                    k[side] = 2.0 - 2.0 * resonanceMod + g[side];
-                    denominator[side] = k[side] * g[side] + 1.0;
-                    saturationCoefficient[side] = 6.0 * normalisedFrequency;
-                    saturationLimit[side] = std::sqrt (0.37500000000037503 / normalisedFrequency);
-
-                    double y[4];
-                    for (int n = 0; n < 4; ++n)
-                        y[n] = filterStep (side, u[n], driveMod, m);
-
-                    const double filtered = outerDown[side].process (y[0]);
-                    for (int n = 1; n < 4; ++n)
-                        outerDown[side].process (y[n]);
-
-                    wet[side] = level (outMod) * filtered;
+                    wet[side] = level (out) * filtered;
                     outputPeak[side] = std::max (outputPeak[side], std::fabs (wet[side]));
 
-                    const double values[] = { input[side], cvSample[side], wet[side], gainedInput, filtered, cutoffMod,
-                                              normalisedFrequency, resonanceMod, typeMod, inMod, outMod, driveMod };
-                    for (size_t v = 0; v < perSample.size(); ++v)
-                        perSample[v][(size_t) side] = values[v];
+                    const double shown[] = { in, cutoff, resonance, type, std::clamp (drive, 0.0, 1.0), out };
+                    for (int v = 0; v < 6; ++v)
+                        displayValues[2 * v + side] = shown[v];
                 }
 
-                if (power > 0.5)
-                    fade += fadeStep;
-                else
-                    fade -= fadeStep;
-                fade = std::clamp (fade, 0.0, 1.0);
+                fade = std::clamp (power > 0.5 ? fade + fadeStep : fade - fadeStep, 0.0, 1.0);
 
-                if (mainOut == 2)
+                if (stereoOut)
                 {
-                    for (int ch = 0; ch < 2; ++ch)
-                        if (ch < buffer.getNumChannels())
-                            buffer.setSample (ch, i, (float) ((1.0 - fade) * input[ch] + fade * wet[ch]));
+                    for (int ch = 0; ch < std::min (2, buffer.getNumChannels()); ++ch)
+                        buffer.setSample (ch, i, (float) ((1.0 - fade) * input[ch] + fade * wet[ch]));
                 }
                 else if (buffer.getNumChannels() > 0)
                 {
-                    const double dry = (input[0] + input[1]) * 0.5;
-                    const double mixedWet = (wet[0] + wet[1]) * 0.5;
+                    // A mono output carries the average of the two sides.
+                    const double dry = (input[0] + input[1]) * 0.5, mixedWet = (wet[0] + wet[1]) * 0.5;
                     buffer.setSample (0, i, (float) ((1.0 - fade) * dry + fade * mixedWet));
                 }
             }
 
             if (startSample + numSamples == buffer.getNumSamples())
-                finishBlock();
+                for (int side = 0; side < 2; ++side)
+                {
+                    publish (meterLevel[0][side], inputPeak[side], inputLevel[side], inputClip[side]);
+                    publish (meterLevel[1][side], outputPeak[side], outputLevel[side], outputClip[side]);
+                    cvLevel[side] = (float) cvHeld[side];
+                }
         }
-
-        double lastWet (int side) const { return perSample[2][(size_t) side]; }
 
         // What the voice publishes at the end of a host block.
         float inputLevel[2] {}, outputLevel[2] {}, cvLevel[2] {};
@@ -369,122 +301,93 @@ namespace reference
         double displayValues[12] {};
 
     private:
+        /** Parameter values within their ranges; one that is no number keeps the old one. */
+        void retargetAll()
+        {
+            auto read = [] (const QuilParam* p, auto&& use)
+            {
+                if (const double v = p->getRealValue(); std::isfinite (v))
+                    use (std::clamp (v, p->getRangeStart(), p->getRangeEnd()));
+            };
+
+            const QuilParam* mains[] = { data.cutoff, data.resonance, data.type, data.in, data.out, data.drive, data.driveMode };
+            for (int p = 0; p < 7; ++p)
+                read (mains[p], [&] (double v) { main[p].retarget (v); });
+            read (data.power, [&] (double v) { power = v; });
+
+            // Depths below a quarter follow a cubic (16 v^3).
+            for (int dest = 0; dest < numDestinations; ++dest)
+                for (int cvInput = 0; cvInput < 2; ++cvInput)
+                {
+                    read (data.stereoMode[dest][cvInput], [&] (double v) { stereoMode[dest][cvInput] = (int) v; });
+                    for (int side = 0; side < 2; ++side)
+                        read (data.depth[dest][cvInput][side],
+                              [&] (double v) { depth[dest][cvInput][side].retarget ((-0.25 < v && v < 0.25) ? 16.0 * (v * v * v) : v); });
+                }
+        }
+
+        /** One filter-rate sample: input clipper, saturating state-variable filter, type
+            morph, then the drive chain at sixteen times the host rate. */
         double filterStep (int ch, double x, double a, double m)
         {
             x = std::clamp (x, -1.25, 1.25);
             const double x2 = x * x;
             const double clipped = x - 0.08192000838 * (x2 * x2 * x);
 
-            const double hp = (clipped - (k[ch] * s1[ch] + s2[ch])) / denominator[ch];
-            const double limit = saturationLimit[ch];
-            const double c = saturationCoefficient[ch] * 0.148148148148;
+            const double hp = (clipped - (k * s1[ch] + s2[ch])) / denominator;
+            const double v = std::clamp (s1[ch] + g * hp, -limit, limit);
+            const double bp = v * (1.0 - saturation * (v * v));
+            s1[ch] = g * hp + bp;
 
-            const double v = std::clamp (s1[ch] + g[ch] * hp, -limit, limit);
-            const double bp = v * (1.0 - c * (v * v));
-            s1[ch] = g[ch] * hp + bp;
+            const double u = std::clamp (s2[ch] + g * bp, -limit, limit);
+            const double lp = u * (1.0 - saturation * (u * u));
+            s2[ch] = g * bp + lp;
 
-            const double u = std::clamp (s2[ch] + g[ch] * bp, -limit, limit);
-            const double lp = u * (1.0 - c * (u * u));
-            s2[ch] = g[ch] * bp + lp;
+            const double outputs[4] = { lp, bp, hp, 0.0 };
+            const double y = outputs[typeIndex] + typeFraction * (outputs[typeIndex + 1] - outputs[typeIndex]);
 
-            const double out[4] = { lp, bp, hp, 0.0 };
-            const int i = typeIndex[ch];
-            const double y = out[i] + typeFraction[ch] * (out[i + 1] - out[i]);
-
-            // Drive chain.
-            const double onePoleFrequency = (120.0 - 90.0 * m) * inverseSampleRate;
-
-            const double g1 = prewarp (onePoleFrequency);
-            const double lp1 = (g1 * y + preState[ch]) / (1.0 + g1);
-            const double r1 = driveShape (preState[ch], g1, y - lp1);
-
-            const double z = y - 0.75 * a * r1;
-
-            double q[4];
-            for (int n = 0; n < 4; ++n)
-                q[n] = innerUp[ch].process (n == 0 ? 4.0 * z : 0.0);
-
+            // Low cut before the shaper and low boost after it, with one-poles from
+            // 120 Hz ("Cold") to 30 Hz ("Hot").
+            const double onePoleGain = prewarp ((120.0 - 90.0 * m) * inverseSampleRate);
+            const double z = y - 0.75 * a * onePole (preState[ch], onePoleGain, y);
             const double gain = 1.0 + 31.0 * (a * a);
-            double s[4];
+
+            double shaped = 0.0;
             for (int n = 0; n < 4; ++n)
-                s[n] = m >= 0.5 ? hot (gain * q[n]) : cold (gain * q[n]);
+            {
+                const double q = gain * innerUp[ch].process (n == 0 ? 4.0 * z : 0.0);
+                const double down = innerDown[ch].process (m >= 0.5 ? hot (q) : cold (q));
+                if (n == 0)
+                    shaped = down;
+            }
 
-            const double dd = innerDown[ch].process (s[0]);
-            for (int n = 1; n < 4; ++n)
-                innerDown[ch].process (s[n]);
-
-            const double g2 = prewarp (onePoleFrequency);
-            const double lp2 = (g2 * dd + postState[ch]) / (1.0 + g2);
-            const double r2 = driveShape (postState[ch], g2, dd - lp2);
-
-            const double w = dd + 2.0 * a * r2;
+            const double w = shaped + 2.0 * a * onePole (postState[ch], onePoleGain, shaped);
             const double b = 1.0 - a;
             return w * (1.0 - (0.85 - 0.1 * m) * (1.0 - b * b * b));
         }
 
-        void finishBlock()
+        void publish (double& meter, double peak, float& shown, bool& clip) const
         {
-            for (int side = 0; side < 2; ++side)
-            {
-                meterLevel[0][side] = meterLevel[0][side] > inputPeak[side]
-                                          ? meterLevel[0][side] + (inputPeak[side] - meterLevel[0][side]) * releaseCoefficient
-                                          : inputPeak[side];
-                meterLevel[1][side] = meterLevel[1][side] > outputPeak[side]
-                                          ? meterLevel[1][side] + (outputPeak[side] - meterLevel[1][side]) * releaseCoefficient
-                                          : outputPeak[side];
-                const double largest = std::numeric_limits<float>::max();
-                inputLevel[side] = (float) std::min (meterLevel[0][side], largest);
-                outputLevel[side] = (float) std::min (meterLevel[1][side], largest);
-                inputClip[side] = inputClip[side] || inputPeak[side] > 1.0;
-                outputClip[side] = outputClip[side] || outputPeak[side] > 1.0;
-                cvLevel[side] = (float) cvHeld[side];
-            }
-
-            // In, Cutoff, Resonance, Type, Drive, Out; perSample holds them at 9, 5, 7, 8, 11, 10.
-            const int order[6] = { 9, 5, 7, 8, 11, 10 };
-            for (int i = 0; i < 6; ++i)
-                for (int side = 0; side < 2; ++side)
-                    displayValues[2 * i + side] = i == 4 ? std::clamp (perSample[11][(size_t) side], 0.0, 1.0)
-                                                         : perSample[(size_t) order[i]][(size_t) side];
-        }
-
-        std::array<Smoother*, 31> allSmoothers()
-        {
-            std::array<Smoother*, 31> all {};
-            size_t n = 0;
-            for (auto& s : main)
-                all[n++] = &s;
-            for (auto& dest : depth)
-                for (auto& input : dest)
-                    for (auto& s : input)
-                        all[n++] = &s;
-            return all;
+            meter = meter > peak ? meter + (peak - meter) * releaseCoefficient : peak;
+            shown = (float) std::min (meter, (double) std::numeric_limits<float>::max());
+            clip = clip || peak > 1.0;
         }
 
         const ProcessorData& data;
 
-        double sampleRate = 44100.0, inverseSampleRate = 1.0 / 44100.0;
-        double fadeStep = 20.0 / 44100.0, fade = 0.0, power = 0.0;
-        double centreOverNyquist = 2.0 * 640.0 / 44100.0;
-        double releaseCoefficient = 0.019349962207105064;
+        double inverseSampleRate = 1.0 / 44100.0, centreOverNyquist = 2.0 * 640.0 / 44100.0;
+        double fadeStep = 20.0 / 44100.0, fade = 0.0, power = 0.0, releaseCoefficient = 1.0;
 
         Smoother main[7];                       // Cutoff, Resonance, Type, In, Out, Drive, Drive Mode
         Smoother depth[numDestinations][2][2];  // [destination][control input][side]
-
+        int stereoMode[numDestinations][2] {};
         IirStage outerUp[2], outerDown[2], innerUp[2], innerDown[2];
 
-        int typeIndex[2] {};
-        double typeFraction[2] {}, denominator[2] {}, k[2] {}, g[2] {};
-        double saturationCoefficient[2] {}, saturationLimit[2] {};
-        double s1[2] {}, s2[2] {};
-        double preState[2] {}, postState[2] {};
+        // The filter's coefficients for the side being rendered.
+        int typeIndex = 0;
+        double typeFraction = 0.0, g = 0.0, k = 0.0, denominator = 1.0, saturation = 0.0, limit = 0.0;
 
-        double cvSample[2] {};
-        // input, cv, wet, gainedInput, filtered, cutoffMod, normalisedFrequency,
-        // resonanceMod, typeMod, inMod, outMod, driveMod, each L and R
-        std::array<std::array<double, 2>, 12> perSample {};
-
-        double inputPeak[2] {}, outputPeak[2] {}, cvHeld[2] {};
-        double meterLevel[2][2] {};
+        double s1[2] {}, s2[2] {}, preState[2] {}, postState[2] {};
+        double inputPeak[2] {}, outputPeak[2] {}, cvHeld[2] {}, meterLevel[2][2] {};
     };
 }
