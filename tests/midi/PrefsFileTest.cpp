@@ -1,19 +1,11 @@
-// The shared preferences file: its first creation, the document a write leaves, and
-// stored files of any content, or a folder in the file's place.
-#include "midi/PrefsFile.h"
+// The shared preferences file as the processor reads and writes it: its first creation,
+// the document a write leaves, and stored files of any content, or a folder in its place.
 #include "core/VortaneAudioProcessor.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-    struct Prefs : PrefsFile
-    {
-        Prefs() : PrefsFile ("Vortane") { loadPrefs(); }
-        void prefsLoaded (juce::XmlElement*) override { ++loads; }
-        int loads = 0;
-    };
-
     juce::File prefsPath()
     {
         return juce::File::getSpecialLocation (juce::File::userApplicationDataDirectory)
@@ -44,21 +36,20 @@ TEST_F (PrefsFileTest, firstStartCreatesAnEmptyFileButLeavesAFolderInItsPlaceAlo
     const auto inside = prefsPath().getChildFile ("user.txt");
     prefsPath().createDirectory();
     inside.replaceWithText ("mine");
-    Prefs prefs;
-    prefs.writePrefsAttribute ("scale", 75);
+    VortaneAudioProcessor p;
+    p.writePrefsAttribute ("scale", 75);
     EXPECT_EQ (inside.loadFileAsString(), "mine");
-    EXPECT_EQ (prefs.getPrefsScale(), 75);
+    EXPECT_EQ (p.getPrefsScale(), 75);
 }
 
 TEST_F (PrefsFileTest, aWriteChangesOnlyItsAttributeInWhatTheFileHoldsNow)
 {
-    Prefs().writePrefsAttribute ("scale", 150);
+    VortaneAudioProcessor().writePrefsAttribute ("scale", 150);
     EXPECT_EQ (prefsPath().loadFileAsString(),
                "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n\r\n<Vortane-Preferences scale=\"150\"/>\r\n");
 
     writeFile ("<MyOwnPrefs scale=\"100\" rotary=\"0\" extra=\"kept\"/>");
-    VortaneAudioProcessor first;
-    Prefs second;
+    VortaneAudioProcessor first, second;
     EXPECT_FALSE (first.rotaryKnobs);
     first.writePrefsAttribute ("scale", 75);
     second.writePrefsAttribute ("knobRotation", 0);
@@ -69,15 +60,15 @@ TEST_F (PrefsFileTest, aWriteChangesOnlyItsAttributeInWhatTheFileHoldsNow)
 }
 
 // A stored scale is clamped to 50..200; a file that cannot be read safely leaves the
-// defaults and is replaced by a readable document on the next write.
+// defaults (rotary knobs) and is replaced by a readable document on the next write.
 TEST_F (PrefsFileTest, anyStoredFileGivesAScaleInRangeAndAReadableFileOnWrite)
 {
-    auto withScale = [] (const std::string& scale) { return "<Vortane-Preferences scale=\"" + scale + "\"/>"; };
+    auto withScale = [] (const std::string& scale) { return "<Vortane-Preferences rotary=\"0\" scale=\"" + scale + "\"/>"; };
     const struct { std::string bytes; int scale; bool readable; } cases[] = {
         { withScale ("30"), 50, true }, { withScale ("250"), 200, true }, { withScale ("99999999999999"), 200, true },
         { withScale ("abc"), 50, true }, { withScale ("1e3"), 50, true }, { withScale (" 120px"), 120, true },
         { "", 100, false }, { "scale=150", 100, false }, { withScale ("\xff"), 100, false },   // empty, no XML, no UTF-8
-        { "<!DOCTYPE a [<!ENTITY e SYSTEM \"/etc/passwd\">]><a s=\"&e;\"/>", 100, false },
+        { "<!DOCTYPE a [<!ENTITY e SYSTEM \"/etc/passwd\">]><a rotary=\"0\" s=\"&e;\"/>", 100, false },
         { [] { std::string s; for (int i = 0; i < 100000; ++i) s += "<a>"; return s; }(), 100, false },
         { withScale ("150\" pad=\"" + std::string (100000, 'x')), 100, false } };
 
@@ -85,11 +76,11 @@ TEST_F (PrefsFileTest, anyStoredFileGivesAScaleInRangeAndAReadableFileOnWrite)
     {
         SCOPED_TRACE (c.bytes.substr (0, 40));
         writeFile (c.bytes);
-        Prefs prefs;
-        EXPECT_EQ (prefs.loads, c.readable ? 1 : 0);
-        EXPECT_EQ (prefs.getPrefsScale(), c.scale);
+        VortaneAudioProcessor p;
+        EXPECT_EQ (p.rotaryKnobs, ! c.readable);
+        EXPECT_EQ (p.getPrefsScale(), c.scale);
 
-        prefs.writePrefsAttribute ("scale", 200);
+        p.writePrefsAttribute ("scale", 200);
         const auto written = juce::parseXML (prefsPath());
         ASSERT_NE (written, nullptr);
         EXPECT_EQ (written->getIntAttribute ("scale"), 200);
