@@ -1,6 +1,5 @@
-// What a host negotiates with the processor: its buses, the layouts it accepts, its one
-// named program, and a
-// processBlock that allocates nothing.
+// What a host negotiates with the processor: its buses, the layouts it accepts, its
+// one named program, and a processBlock that allocates nothing.
 #include "support/AllocationCounter.h"
 #include "support/ProcessorFixture.h"
 
