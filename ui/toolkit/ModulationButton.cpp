@@ -3,6 +3,7 @@
 #include "params/ParamValueFormat.h"
 #include "params/QuilParamStereoMod.h"
 #include "ui/toolkit/ModulationColours.h"
+#include "ui/toolkit/ModulationSliderStereo.h"
 #include "ui/toolkit/PopupDisplayLauncher.h"
 
 #include <cmath>
@@ -240,6 +241,11 @@ std::unique_ptr<ModulationPopup> ModulationButton::createPopup() const
 {
     auto newPopup = std::make_unique<ModulationPopup> (name, style);
     newPopup->layOutColumns (2);
+
+    for (int c = 0; c < 2; ++c)
+        if (auto* left = sources.depths[c][0])
+            newPopup->setColumn (c, std::make_unique<ModulationSliderStereo> (*left, sources.depths[c][1], sources.modes[c],
+                                                                              style, c, columnNames, sources.meters[c]));
 
 
     return newPopup;
