@@ -1,7 +1,9 @@
 #include "gui/EditorOnDesktop.h"
 #include "core/ProcessorData.h"
 #include "params/QuilParamStereoMod.h"
+#include "support/MouseEvents.h"
 #include "ui/toolkit/ModulationButton.h"
+#include "ui/toolkit/ModulationSliderStereo.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +52,36 @@ namespace
         {
             auto& display = window().getPopupDisplay();
             return display.isPopupShowing() ? dynamic_cast<ModulationPopup*> (display.getContent()) : nullptr;
+        }
+
+        /** Opens a destination's pop-up and returns one of its columns (0: CV 1). */
+        ModulationSliderStereo& openColumn (const char* name, int column)
+        {
+            auto* popup = shownPopup();
+            if (popup == nullptr || popup->getTitle() != name)
+                clickCentre (button (name));
+            pumpMessages (30);
+            return *dynamic_cast<ModulationSliderStereo*> (shownPopup()->getColumn (column));
+        }
+
+        /** Presses with the given buttons and modifiers, drags in steps and releases. */
+        void drag (juce::Component& c, juce::Point<float> from, juce::Point<float> to,
+                   int pressed = juce::ModifierKeys::leftButtonModifier)
+        {
+            mouse (inWindow (c, from), {});
+            for (int i = 0; i <= 4; ++i)
+                mouse (inWindow (c, from + (to - from) * ((float) i / 4.0f)), juce::ModifierKeys (pressed));
+            mouse (inWindow (c, to), {});
+            juce::ModifierKeys::currentModifiers = {};
+            pumpMessages (20);
+        }
+
+        void type (const juce::String& text)
+        {
+            for (auto ch : text)
+                press (ch, 0);
+            press (juce::KeyPress::returnKey, 0);
+            pumpMessages (30);
         }
 
         bool insideWindow (juce::Component& c)
@@ -144,4 +176,143 @@ TEST_F (ModulationWindowTest, theGlyphShowsAnInputOnlyWhileADepthItUsesIsNotZero
 
     ASSERT_TRUE (pumpUntil ([&] { return ! b.isColumnActive (0) && ! b.isColumnActive (1); }));
     EXPECT_EQ (b.getHitRectangle(), idle);
+}
+
+TEST_P (ModulationWindowTest, dragsMoveTheDepthsAndTheSwitchCyclesTheStereoModes)
+{
+    PrefsOnDisk::write ({ { "scale", GetParam() } });
+    ModulationWindow w;
+    auto& data = w.processor->data;
+    auto& left = *data.depth[destCutoff][0][0];
+    auto& mode = *data.stereoMode[destCutoff][0];
+    GestureCounter host (left);
+    left.setRealValueNotifyingHost (-0.5f);
+
+    auto& cv1 = w.openColumn ("Cutoff", 0);
+    const auto bar = cv1.getSliderArea().getCentre();
+    const auto rightHalf = bar.translated (9.0f, 0.0f);
+    const auto modeSwitch = cv1.getModeSwitchArea().toFloat().getCentre();
+    EXPECT_TRUE (cv1.getLocalBounds().contains (cv1.getModeSwitchArea()));
+
+    // The slider area is 128 units high and the depth spans 2: 64 units up move it by 1.
+    w.drag (cv1, bar, bar.translated (0.0f, -64.0f));
+    EXPECT_FLOAT_EQ ((float) left.getRealValue(), 0.5f);
+    EXPECT_EQ (host.begins, 1);
+    EXPECT_EQ (host.ends, 1);
+
+    w.click (cv1, modeSwitch);
+    EXPECT_EQ (mode.getRealValue(), 1.0);
+
+    // Linked: the right half shows the left depth negated and moves it the other way.
+    ASSERT_TRUE (pumpUntil ([&] { return cv1.getMode() == 1; }));
+    w.drag (cv1, rightHalf, rightHalf.translated (0.0f, -32.0f));
+    EXPECT_FLOAT_EQ ((float) left.getRealValue(), 0.0f);
+    EXPECT_EQ (host.ends, host.begins);
+
+    for (double expected : { 2.0, 0.0, 1.0 })
+    {
+        w.click (cv1, modeSwitch);
+        EXPECT_EQ (mode.getRealValue(), expected);
+    }
+}
+
+TEST_F (ModulationWindowTest, theLinkedSideShowsAndTakesTheNegatedDepth)
+{
+    ModulationWindow w;
+    auto& data = w.processor->data;
+    auto& left = *data.depth[destCutoff][0][0];
+    data.stereoMode[destCutoff][0]->setRealValueNotifyingHost (1.0f);
+
+    // Cutoff depths read in semitones: 0.4 of the range is 48.
+    struct Case { float depth; const char* leftText; const char* rightText; const char* typed; float typedDepth; };
+    const Case cases[] = {
+        { 0.4f, "48.0", "-48.0", "-60", 0.5f },
+        { -0.4f, "-48.0", "48.0", "60", -0.5f },
+        { 0.4f, "48.0", "-48.0", "-.", 0.4f },     // no number: nothing changes
+        { 0.4f, "48.0", "-48.0", "999", -1.0f } };
+
+    auto& cv1 = w.openColumn ("Cutoff", 0);
+
+    for (const auto& c : cases)
+    {
+        left.setRealValueNotifyingHost (c.depth);
+        ASSERT_TRUE (pumpUntil ([&] { return cv1.getLeftText() == c.leftText; })) << c.depth;
+        EXPECT_EQ (cv1.getRightText(), c.rightText);
+
+        const auto rightText = cv1.getRightTextArea().toFloat().getCentre();
+        w.click (cv1, rightText);
+        w.click (cv1, rightText);
+        ASSERT_TRUE (pumpUntil ([&] { return cv1.getRightEditor().hasKeyboardFocus (false); })) << c.typed;
+        w.type (c.typed);
+        EXPECT_FLOAT_EQ ((float) left.getRealValue(), c.typedDepth) << c.typed;
+        EXPECT_FALSE (cv1.getRightEditor().isShowing());
+        EXPECT_NE (w.shownPopup(), nullptr);
+    }
+}
+
+TEST_F (ModulationWindowTest, popupClicksAndPressesOutsideEveryPartChangeNothing)
+{
+    ModulationWindow w;
+    auto& left = *w.processor->data.depth[destCutoff][0][0];
+    auto& cv1 = w.openColumn ("Cutoff", 0);
+    const auto bar = cv1.getSliderArea().getCentre();
+    GestureCounter host (left);
+
+    using M = juce::ModifierKeys;
+    for (int pressed : { (int) M::rightButtonModifier, M::leftButtonModifier | M::ctrlModifier })
+    {
+        w.drag (cv1, bar, bar.translated (0.0f, -40.0f), pressed);
+        w.click (cv1, cv1.getModeSwitchArea().toFloat().getCentre(), pressed);
+        EXPECT_EQ (left.getRealValue(), 0.0);
+        EXPECT_EQ (w.processor->data.stereoMode[destCutoff][0]->getRealValue(), 0.0);
+    }
+
+    // Hovered over the bar, then pressed on the title: not a drag of the bar.
+    w.mouse (w.inWindow (cv1, bar), {});
+    w.drag (cv1, { 17.0f, 10.0f }, { 17.0f, -30.0f });
+    EXPECT_EQ (left.getRealValue(), 0.0);
+    EXPECT_EQ (host.begins, 0);
+    EXPECT_EQ (host.ends, 0);
+}
+
+TEST_F (ModulationWindowTest, theColumnsMetersFollowTheControlInputs)
+{
+    ModulationWindow w;
+    auto& cv1 = w.openColumn ("Type", 0);
+    auto& cv2 = w.openColumn ("Type", 1);
+
+    // The side chain's two channels are CV 1 and CV 2.
+    auto buffer = w.processor.makeBuffer (64);
+    buffer.setSample (2, 10, 0.5f);
+    buffer.setSample (3, 20, -3.0f);
+    juce::MidiBuffer midi;
+    w.processor->processBlock (buffer, midi);
+
+    EXPECT_TRUE (pumpUntil ([&] { return cv1.getMeter().getDisplayedValue() == 0.5f; }));
+    EXPECT_TRUE (pumpUntil ([&] { return cv2.getMeter().getDisplayedValue() == -1.0f; }));
+
+    w.processor->data.cvLevel[1].store (std::numeric_limits<float>::quiet_NaN());
+    EXPECT_TRUE (pumpUntil ([&] { return cv2.getMeter().getDisplayedValue() == 0.0f; }));
+}
+
+TEST_F (ModulationWindowTest, aStylingWithoutRecordsOrGradientsDrawsInPlainColours)
+{
+    ModulationWindow w;
+    auto& style = w.processor->data.modulationStyle;
+    std::vector<ModulationRowColours>().swap (style.records);
+    style.innerGradientColours.clear();
+    style.outerGradientColours.resize (2);
+    w.processor->data.depth[destDrive][1][0]->setRealValueNotifyingHost (0.5f);
+
+    auto& cv2 = w.openColumn ("Drive", 1);
+    pumpMessages (50);
+    const auto image = w.render();
+
+    // Without a record the depth still shows as a bar apart from its field.
+    const auto area = cv2.getSliderArea();
+    const auto at = [&] (float y) { return w->getLocalPoint (&cv2, juce::Point<float> (area.getCentreX(), y)).toInt(); };
+    const auto barPixel = image.getPixelAt (at (area.getCentreY() - 20.0f).x, at (area.getCentreY() - 20.0f).y);
+    const auto fieldPixel = image.getPixelAt (at (area.getCentreY() + 20.0f).x, at (area.getCentreY() + 20.0f).y);
+    EXPECT_TRUE (barPixel.isOpaque());
+    EXPECT_NE (barPixel, fieldPixel);
 }
