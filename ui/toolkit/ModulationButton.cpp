@@ -43,7 +43,6 @@ ModulationButton::ModulationButton (const juce::String& destinationName, const S
                                     const ModulationStyle& modulationStyle, const juce::StringArray& names)
     : name (destinationName), sources (s), style (modulationStyle), columnNames (names)
 {
-    rate = 60;
     setRepaintsOnMouseActivity (true);
 }
 

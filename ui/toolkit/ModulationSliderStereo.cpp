@@ -85,16 +85,17 @@ void ModulationSliderStereo::updateFromParameters()
     const float r = newInverted ? -l : right != nullptr ? (float) right->getRealValue() : 0.0f;
     const auto name = column >= 0 && column < names.size() ? names[column] : juce::String();
 
-    if (mode == newMode && l == leftValue && r == rightValue && name == columnName)
+    if (mode == newMode && l == cachedValue && r == rightValue && name == columnName)
         return;
 
     mode = newMode;
     stereo = mode != 0;
     inverted = newInverted;
     split = stereo && ! inverted;
-    leftValue = l;
+    cachedValue = l;
+    cachedNormalised = left.getValue();
+    valueText = left.getCurrentValueAsText();
     rightValue = r;
-    leftValueText = left.getCurrentValueAsText();
 
     // The linked side's text is the negated value's own text, not "-" before the left one.
     if (inverted)
@@ -186,7 +187,7 @@ void ModulationSliderStereo::updateGraphics()
         rightField.addRoundedRectangle (rightArea, cornerRadius);
 
     leftValueBar.clear();
-    leftValueBar.addRectangle (valueBar (leftArea, barArea, leftValue));
+    leftValueBar.addRectangle (valueBar (leftArea, barArea, cachedValue));
     rightValueBar.clear();
     if (stereo)
         rightValueBar.addRectangle (valueBar (rightArea, barArea, rightValue));
@@ -304,7 +305,7 @@ void ModulationSliderStereo::mouseDoubleClick (const juce::MouseEvent& e)
             toggleDefault (left, restoreValue);
             break;
         case leftText:
-            openValueEditor (valueEditor, leftValueText);
+            openValueEditor (valueEditor, valueText);
             break;
         case rightText:
             if (! rightTextArea.isEmpty())
@@ -398,7 +399,7 @@ void ModulationSliderStereo::paint (juce::Graphics& g)
     if (! isValueEditorShowing())
     {
         g.setColour (hovered == leftText ? textColour.brighter (0.6f) : textColour);
-        g.drawText (leftValueText, leftTextArea, juce::Justification::centred, true);
+        g.drawText (valueText, leftTextArea, juce::Justification::centred, true);
     }
 
     if (stereo && modeParameter != nullptr && rightEditor.getParentComponent() != this)

@@ -41,7 +41,7 @@ public:
 
     int getMode() const noexcept                        { return mode; }
     Part getHoveredPart() const noexcept                { return hovered; }
-    const juce::String& getLeftText() const noexcept    { return leftValueText; }
+    const juce::String& getLeftText() const noexcept    { return valueText; }
     const juce::String& getRightText() const noexcept   { return rightValueText; }
     const juce::String& getTitle() const noexcept       { return title; }
     juce::Rectangle<float> getSliderArea() const noexcept   { return sliderArea; }
@@ -79,9 +79,9 @@ private:
     size_t recordsTaken = 0;
     ModulationMeter meter;
     QuilParam* right;
-    float leftValue = 0.0f, rightValue = 0.0f;
+    float rightValue = 0.0f;
     float rightRestore = 0.0f;   // where a double-click on the right default goes back to
-    juce::String leftValueText, rightValueText;
+    juce::String rightValueText;
     QuilTextEditor rightEditor;
     Part hovered = noPart;
     // Wheel steps in parameter ranges per wheel unit: with shift, without.
