@@ -2,6 +2,7 @@
 #include "core/ProcessorData.h"
 #include "params/ParamValueFormat.h"
 #include "params/QuilParamStereoMod.h"
+#include "ui/toolkit/ControlGesture.h"
 #include "ui/toolkit/ModulationColours.h"
 #include "ui/toolkit/ModulationSliderStereo.h"
 #include "ui/toolkit/PopupDisplayLauncher.h"
@@ -15,10 +16,6 @@ namespace
     constexpr float minimumHitWidth = 12.0f;
     constexpr juce::uint32 idleColour = 0xCBD1E1;
 
-    bool isPopupClick (const juce::MouseEvent& e)
-    {
-        return (e.mods.getRawFlags() & 0x22) != 0;
-    }
 }
 
 ModulationButton::Sources ModulationButton::sourcesOf (ProcessorData& data, int destination)
@@ -252,7 +249,7 @@ std::unique_ptr<ModulationPopup> ModulationButton::createPopup() const
 
 void ModulationButton::mouseDown (const juce::MouseEvent& e)
 {
-    if (isPopupClick (e))
+    if (ControlGesture::isPopupClick (e.mods))
         return;
 
     auto* launcher = PopupDisplayLauncher::findFor (this);
