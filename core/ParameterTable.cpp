@@ -55,7 +55,7 @@ void VortaneAudioProcessor::createParameters()
         mainGroup.addChild (std::move (in));
     }
     {
-        auto cutoff = std::make_unique<QuilParamFrequencyHz> ("Cutoff", "Cutoff Freq", "Cutoff", 0.5, this);
+        auto cutoff = std::make_unique<QuilParamFrequencyHz> ("Cutoff", "Cutoff Freq", "Cutoff", 0.5, &data.liveVoices);
         data.cutoff = cutoff.get();
         mainGroup.addChild (std::move (cutoff));
     }

@@ -1,6 +1,6 @@
 #include "core/VortaneAudioProcessor.h"
+#include "dsp/CutoffLaw.h"
 #include "dsp/FilterVoice.h"
-#include "dsp/LookupTables.h"
 #include "editor/VortaneAudioProcessorEditor.h"
 
 namespace
@@ -100,17 +100,13 @@ void VortaneAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce
 }
 
 //==============================================================================
-double VortaneAudioProcessor::valueToHz (double v)
+double VortaneAudioProcessor::valueToHz (double v) const noexcept
 {
-    constexpr double centreFrequency = 640.0;
-    constexpr double octaveSpan = 5.0;
-
-    const juce::ScopedLock sl (getAudioLock());
-    if (synth.getNumVoices() == 0 || std::isnan (v))
+    // Lock-free: the law needs no voice, only whether one exists.
+    if (data.liveVoices.load (std::memory_order_relaxed) == 0)
         return 0.0;
 
-    const double x = juce::jlimit (-10.0, 10.0, (2.0 * v - 1.0) * octaveSpan);
-    return octaveTable().lookup (x) * centreFrequency;
+    return CutoffLaw::hzForValue (v);
 }
 
 //==============================================================================

@@ -63,8 +63,9 @@ public:
     void resetVoices() override;
 
     //==============================================================================
-    /** Frequency in hertz that a normalised "Cutoff" value stands for (any thread). */
-    double valueToHz (double normalisedValue);
+    /** Frequency in hertz that a normalised "Cutoff" value stands for; 0 for NaN or
+        while the engine has no voice. Any thread, takes no lock (see CutoffLaw). */
+    double valueToHz (double normalisedValue) const noexcept;
 
     /** The audio lock: the synthesiser's recursive lock. */
     const juce::CriticalSection& getAudioLock() const noexcept { return synth.getLock(); }

@@ -59,6 +59,8 @@ FilterVoice::FilterVoice (ProcessorData* d)
       postDrive { ZF1Pole (prewarpTable()), ZF1Pole (prewarpTable()) },
       octave (octaveTable())
 {
+    data->liveVoices.fetch_add (1);
+
     const double fs = data->sampleRate.load();
     if (fs > 0.0 && std::isfinite (fs))
     {
@@ -78,7 +80,10 @@ FilterVoice::FilterVoice (ProcessorData* d)
     }
 }
 
-FilterVoice::~FilterVoice() = default;
+FilterVoice::~FilterVoice()
+{
+    data->liveVoices.fetch_sub (1);
+}
 
 //==============================================================================
 void FilterVoice::prepare (double fs, int samplesPerBlock)

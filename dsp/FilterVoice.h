@@ -5,6 +5,7 @@
 #include "core/ProcessorData.h"
 #include "dsp/AudioMeter.h"
 #include "dsp/BipolarMeter.h"
+#include "dsp/CutoffLaw.h"
 #include "dsp/Double2.h"
 #include "dsp/LookupTables.h"
 #include "dsp/ParamSmoother.h"
@@ -100,10 +101,10 @@ private:
 
     ZF1Pole preDrive[2], postDrive[2];
 
-    const double centreFrequency = 640.0;
+    static constexpr double centreFrequency = CutoffLaw::centreFrequency;
     double rate = 44100.0;
-    double centreOverNyquist = 2.0 * 640.0 / 44100.0;
-    const double octaveSpan = 5.0;
+    double centreOverNyquist = 2.0 * centreFrequency / 44100.0;
+    static constexpr double octaveSpan = CutoffLaw::octaveSpan;
     const LookupTable& octave;
 
     ParamSmoother mainSmoothers[numMainSmoothers];

@@ -22,7 +22,7 @@ namespace
 VortaneMainWindow::VortaneMainWindow (VortaneAudioProcessor* p, VortaneAudioProcessorEditor* e)
     : processor (p),
       editor (e),
-      controlPanel (p->data),
+      controlPanel (p->data, p->rotaryKnobs),
       settingsScreen (*p, p->rotaryKnobs, *e),
       bypassButton (*p->data.power)
 {

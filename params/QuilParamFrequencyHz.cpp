@@ -1,18 +1,21 @@
 #include "params/QuilParamFrequencyHz.h"
-#include "core/VortaneAudioProcessor.h"
-
-#include <cmath>
+#include "dsp/CutoffLaw.h"
 
 QuilParamFrequencyHz::QuilParamFrequencyHz (const juce::String& paramName, const juce::String& paramLabel,
                                             const juce::String& id, double defaultRealValue,
-                                            VortaneAudioProcessor* p)
-    : QuilParamFloat (paramName, paramLabel, id, defaultRealValue), processor (p)
+                                            const std::atomic<int>* voices)
+    : QuilParamFloat (paramName, paramLabel, id, defaultRealValue), liveVoices (voices)
 {
+}
+
+bool QuilParamFrequencyHz::hasVoice() const noexcept
+{
+    return liveVoices != nullptr && liveVoices->load (std::memory_order_relaxed) > 0;
 }
 
 juce::String QuilParamFrequencyHz::getText (float n, int) const
 {
-    const double hz = processor != nullptr ? processor->valueToHz (n) : 0.0;
+    const double hz = hasVoice() ? CutoffLaw::hzForValue (n) : 0.0;
 
     if (hz >= 1000.0)
         return juce::String (hz / 1000.0, hz >= 10000.0 ? 2 : 3) + "kHz";
@@ -26,18 +29,11 @@ double QuilParamFrequencyHz::valueForText (const juce::String& text) const
     if (text.toLowerCase().containsChar ('k'))
         hz *= 1000.0;
 
-    if (processor == nullptr)
-        return 0.0;
-
-    // The voice owns the law; its lock keeps it in place while we read.
-    const juce::ScopedLock sl (processor->getAudioLock());
-
-    if (processor->synth.getNumVoices() == 0)
-        return 0.0;
-
     // No frequency lies at or below 0 Hz: such a text reads as the bottom of the range.
-    if (hz <= 0.0)
-        return 0.0;
+    return hasVoice() ? CutoffLaw::valueForHz (hz) : 0.0;
+}
 
-    return std::log2 (hz * 0.0015625) * 0.1 + 0.5;
+double QuilParamFrequencyHz::valueToHz (double n) const
+{
+    return hasVoice() ? CutoffLaw::hzForValue (n) : 0.0;
 }

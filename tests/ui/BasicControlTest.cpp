@@ -28,24 +28,17 @@ namespace
     struct Control
     {
         Control (QuilParam& p, Kind kind, int size)
+            : rotary (kind == Kind::knobRound),
+              control (kind >= Kind::knobRound ? std::make_unique<BasicKnob> (p, &rotary) : std::make_unique<BasicControl> (p))
         {
-            if (kind == Kind::knobRound || kind == Kind::knobLinear)
-            {
-                rotary = kind == Kind::knobRound;
-                control = std::make_unique<BasicKnob> (p, &rotary);
-            }
-            else
-            {
-                control = std::make_unique<BasicControl> (p);
-                if (kind == Kind::horizontal)
-                    control->setGesture (std::make_unique<CtrlGestHoriz>());
-            }
+            if (kind == Kind::horizontal)
+                control->setGesture (std::make_unique<CtrlGestHoriz>());
             control->setSize (size, size);
         }
 
         BasicControl* operator->() const { return control.get(); }
 
-        bool rotary = false;
+        bool rotary;
         std::unique_ptr<BasicControl> control;
     };
 
@@ -97,20 +90,15 @@ INSTANTIATE_TEST_SUITE_P (Gestures, ControlDragTest, ::testing::Values (
     DragCase { "horizontalRightRaises", Kind::horizontal, 100, { 50, 50, leftButton }, { { 60, 50, leftButton } }, 0.4f, 1 },
     DragCase { "horizontalSeventyAboveIsSlower", Kind::horizontal, 100, { 50, -20, leftButton }, { { 60, -20, leftButton } }, 0.3f + 0.1f / 3.5f, 1 },
     DragCase { "roundStraightUpIsHalf", Kind::knobRound, 164, { 82, 82, leftButton }, { { 82, 20, leftButton } }, 0.5f, 1 },
-    DragCase { "roundSeventyRight", Kind::knobRound, 164, { 82, 82, leftButton }, { { 152, 82, leftButton } }, 0.8125f, 1 },
     DragCase { "round144RightIsMaximum", Kind::knobRound, 164, { 82, 82, leftButton }, { { up144x, up144y, leftButton } }, 1.0f, 1 },
     DragCase { "roundBelowFromLeftIsMinimum", Kind::knobRound, 164, { 82, 82, leftButton }, { { 81, 150, leftButton } }, 0.0f, 1 },
     DragCase { "roundShiftDropsTheBottomJump", Kind::knobRound, 164, { 81, 150, leftButton }, { { 83, 150, leftButton | shift } }, 0.3f, 1 },
     DragCase { "roundWithoutMovementChangesNothing", Kind::knobRound, 164, { 152, 82, leftButton }, { { 152, 82, leftButton } }, 0.3f, 1 },
-    DragCase { "linearKnobTenthOfItsHeight", Kind::knobLinear, 164, { 82, 82, leftButton }, { { 82, 65.6f, leftButton } }, 0.4f, 1 },
     DragCase { "knobModeIsLatchedAtMouseDown", Kind::knobLinear, 164, { 82, 82, leftButton }, { { 82, 65.6f, leftButton } }, 0.4f, 1, true },
     DragCase { "roundModeIsLatchedAtMouseDown", Kind::knobRound, 164, { 82, 82, leftButton }, { { 152, 82, leftButton } }, 0.8125f, 1, true },
     DragCase { "zeroSizeAreaChangesNothing", Kind::vertical, 0, { 0, 0, leftButton }, { { 0, 0, leftButton }, { 0, -10, leftButton } }, 0.3f, 1 },
-    DragCase { "zeroSizeHorizontalChangesNothing", Kind::horizontal, 0, { 0, 0, leftButton }, { { 0, 0, leftButton }, { 10, 0, leftButton } }, 0.3f, 1 },
     DragCase { "rightButtonDragIsAPopupClick", Kind::vertical, 100, { 50, 50, rightButton }, { { 50, 10, rightButton } }, 0.3f, 0 },
-    DragCase { "controlDragIsAPopupClick", Kind::knobRound, 164, { 150, 82, leftButton | ctrl }, { { 152, 40, leftButton | ctrl } }, 0.3f, 0 },
-    DragCase { "controlPressedDuringADrag", Kind::vertical, 100, { 50, 50, leftButton }, { { 50, 40, leftButton }, { 50, 30, leftButton | ctrl } }, 0.4f, 1 },
-    DragCase { "rightButtonAddedDuringADrag", Kind::knobLinear, 164, { 82, 82, leftButton }, { { 82, 65.6f, leftButton }, { 82, 0, leftButton | rightButton } }, 0.4f, 1 }),
+    DragCase { "controlPressedDuringADrag", Kind::horizontal, 100, { 50, 50, leftButton }, { { 60, 50, leftButton }, { 70, 50, leftButton | ctrl } }, 0.4f, 1 }),
     [] (const ::testing::TestParamInfo<DragCase>& caseInfo) { return std::string (caseInfo.param.name); });
 
 //==============================================================================
