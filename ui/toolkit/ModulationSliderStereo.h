@@ -2,7 +2,7 @@
 
 #include "ui/toolkit/BasicControl.h"
 #include "ui/toolkit/ModulationMeter.h"
-#include "ui/toolkit/ModulationStyle.h"
+#include "core/ModulationStyle.h"
 
 /** One column of the modulation pop-up: a vertical, bipolar slider for how strongly
     one control input modulates one destination, with a left and a right depth, a
