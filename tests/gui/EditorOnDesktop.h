@@ -63,6 +63,14 @@ struct EditorOnDesktop : TestEditor
         eventTime += juce::MouseEvent::getDoubleClickTimeout() + 1;
     }
 
+    /** Two clicks close enough in time to make a double click. */
+    void doubleClick (juce::Component& c, juce::Point<float> p)
+    {
+        click (c, p);
+        eventTime -= juce::MouseEvent::getDoubleClickTimeout();
+        click (c, p);
+    }
+
     void clickCentre (juce::Component& c, int modifiers = 0)
     {
         click (c, c.getLocalBounds().toFloat().getCentre(), modifiers);

@@ -35,7 +35,15 @@ namespace
         {
             auto* popup = shownPopup();
             if (popup == nullptr || popup->getTitle() != name)
+            {
+                // Another pop-up (a MIDI-learn one, say) goes first, past the display's
+                // guard against reopening at once.
+                static juce::int64 now = 0;
+                window().getPopupDisplay().setClock ([] { return now; });
+                window().getPopupDisplay().closePopup();
+                now += 1000;
                 tap (button (name));
+            }
             // What follows is about the columns, not about closing: a stray focus change
             // of the test display must not take the pop-up away.
             window().getPopupDisplay().setKeepOpen (true);
@@ -58,10 +66,13 @@ namespace
         void drag (juce::Component& c, juce::Point<float> from, juce::Point<float> to,
                    int pressed = juce::ModifierKeys::leftButtonModifier)
         {
-            mouse (inWindow (c, from), {});
+            // Window positions taken first: a pop-up click may replace the pop-up that
+            // holds c by the MIDI-learn one.
+            const auto start = inWindow (c, from), end = inWindow (c, to);
+            mouse (start, {});
             for (int i = 0; i <= 4; ++i)
-                mouse (inWindow (c, from + (to - from) * ((float) i / 4.0f)), juce::ModifierKeys (pressed));
-            mouse (inWindow (c, to), {});
+                mouse (start + (end - start) * ((float) i / 4.0f), juce::ModifierKeys (pressed));
+            mouse (end, {});
             juce::ModifierKeys::currentModifiers = {};
             pumpMessages (20);
         }
@@ -228,8 +239,7 @@ TEST_F (ModulationWindowTest, theLinkedSideShowsAndTakesTheNegatedDepth)
         EXPECT_EQ (cv1.getRightText(), c.rightText);
 
         const auto rightText = cv1.getRightTextArea().toFloat().getCentre();
-        w.click (cv1, rightText);
-        w.click (cv1, rightText);
+        w.doubleClick (cv1, rightText);
         ASSERT_TRUE (pumpUntil ([&] { return cv1.getRightEditor().hasKeyboardFocus (false); })) << c.typed;
         w.type (c.typed);
         EXPECT_FLOAT_EQ ((float) left.getRealValue(), c.typedDepth) << c.typed;
@@ -242,20 +252,32 @@ TEST_F (ModulationWindowTest, popupClicksAndPressesOutsideEveryPartChangeNothing
 {
     ModulationWindow w;
     auto& left = *w.processor->data.depth[destCutoff][0][0];
-    auto& cv1 = w.openColumn ("Cutoff", 0);
-    const auto bar = cv1.getSliderArea().getCentre();
     GestureCounter host (left);
 
+    // A pop-up click on a column belongs to MIDI learning, whose pop-up takes the
+    // modulation pop-up's place; the depth and the mode stay as they were.
     using M = juce::ModifierKeys;
     for (int pressed : { (int) M::rightButtonModifier, M::leftButtonModifier | M::ctrlModifier })
-    {
-        w.drag (cv1, bar, bar.translated (0.0f, -40.0f), pressed);
-        w.click (cv1, cv1.getModeSwitchArea().toFloat().getCentre(), pressed);
-        EXPECT_EQ (left.getRealValue(), 0.0);
-        EXPECT_EQ (w.processor->data.stereoMode[destCutoff][0]->getRealValue(), 0.0);
-    }
+        for (bool onSwitch : { false, true })
+        {
+            auto& column = w.openColumn ("Cutoff", 0);
+            const auto at = w.inWindow (column, onSwitch ? column.getModeSwitchArea().toFloat().getCentre()
+                                                         : column.getSliderArea().getCentre());
+            w.window().getPopupDisplay().setKeepOpen (false);
+            w.mouse (at, {});
+            w.mouse (at, M (pressed));
+            w.mouse (at.translated (0.0f, -40.0f), M (pressed));
+            w.mouse (at.translated (0.0f, -40.0f), {});
+            juce::ModifierKeys::currentModifiers = {};
+            pumpMessages (20);
+            EXPECT_EQ (w.shownPopup(), nullptr);
+            EXPECT_EQ (left.getRealValue(), 0.0);
+            EXPECT_EQ (w.processor->data.stereoMode[destCutoff][0]->getRealValue(), 0.0);
+        }
 
     // Hovered over the bar, then pressed on the title: not a drag of the bar.
+    auto& cv1 = w.openColumn ("Cutoff", 0);
+    const auto bar = cv1.getSliderArea().getCentre();
     w.mouse (w.inWindow (cv1, bar), {});
     w.drag (cv1, { 17.0f, 10.0f }, { 17.0f, -30.0f });
     EXPECT_EQ (left.getRealValue(), 0.0);
