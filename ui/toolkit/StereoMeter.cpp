@@ -20,6 +20,12 @@ namespace
         std::memcpy (&m, &mantissaBits, sizeof (m));
         return (float) (exponent - 128) - 2.0f / 3.0f + (2.0f - m / 3.0f) * m;
     }
+
+    /** Eight octaves of amplitude (48 dB) over the meter's height: 0 at full scale, 1 at the bottom. */
+    float positionFor (float level) noexcept
+    {
+        return juce::jmin (1.0f, -0.125f * fastLog2 (juce::jlimit (0.0039125f, 1.0f, level)));
+    }
 }
 
 StereoMeter::StereoMeter (const std::atomic<float>* level1, const std::atomic<float>* level2,
@@ -30,12 +36,6 @@ StereoMeter::StereoMeter (const std::atomic<float>* level1, const std::atomic<fl
 }
 
 StereoMeter::~StereoMeter() = default;
-
-float StereoMeter::positionFor (float level) noexcept
-{
-    const float x = juce::jlimit (0.0039125f, 1.0f, std::isfinite (level) ? level : 0.0f);
-    return juce::jmin (1.0f, -0.125f * fastLog2 (x));
-}
 
 float StereoMeter::readLevel (int channel) const noexcept
 {

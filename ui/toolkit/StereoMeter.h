@@ -30,10 +30,6 @@ public:
     /** Whether a channel's clip lamp was lit at the last tick. */
     bool isClipLit (int channel) const noexcept     { return cachedClip[channel & 1]; }
 
-    /** The position for a level: eight octaves of amplitude over the meter's height,
-        through a fast logarithm good to a few hundredths of an octave. */
-    static float positionFor (float level) noexcept;
-
 protected:
     float cachedLevel[2] { -1.0f, -1.0f };   // below any level read, so the first tick draws
     float position[2] { 1.0f, 1.0f };
