@@ -2,7 +2,9 @@
 #include "core/ProcessorData.h"
 #include "params/ParamValueFormat.h"
 #include "params/QuilParamStereoMod.h"
+#include "ui/toolkit/ControlGesture.h"
 #include "ui/toolkit/ModulationColours.h"
+#include "ui/toolkit/ModulationSliderStereo.h"
 #include "ui/toolkit/PopupDisplayLauncher.h"
 
 #include <cmath>
@@ -14,10 +16,6 @@ namespace
     constexpr float minimumHitWidth = 12.0f;
     constexpr juce::uint32 idleColour = 0xCBD1E1;
 
-    bool isPopupClick (const juce::MouseEvent& e)
-    {
-        return (e.mods.getRawFlags() & 0x22) != 0;
-    }
 }
 
 ModulationButton::Sources ModulationButton::sourcesOf (ProcessorData& data, int destination)
@@ -42,7 +40,6 @@ ModulationButton::ModulationButton (const juce::String& destinationName, const S
                                     const ModulationStyle& modulationStyle, const juce::StringArray& names)
     : name (destinationName), sources (s), style (modulationStyle), columnNames (names)
 {
-    rate = 60;
     setRepaintsOnMouseActivity (true);
 }
 
@@ -241,13 +238,18 @@ std::unique_ptr<ModulationPopup> ModulationButton::createPopup() const
     auto newPopup = std::make_unique<ModulationPopup> (name, style);
     newPopup->layOutColumns (2);
 
+    for (int c = 0; c < 2; ++c)
+        if (auto* left = sources.depths[c][0])
+            newPopup->setColumn (c, std::make_unique<ModulationSliderStereo> (*left, sources.depths[c][1], sources.modes[c],
+                                                                              style, c, columnNames, sources.meters[c]));
+
 
     return newPopup;
 }
 
 void ModulationButton::mouseDown (const juce::MouseEvent& e)
 {
-    if (isPopupClick (e))
+    if (ControlGesture::isPopupClick (e.mods))
         return;
 
     auto* launcher = PopupDisplayLauncher::findFor (this);

@@ -10,6 +10,13 @@ ModulationMeter::ModulationMeter (const std::atomic<float>* v, juce::Colour topC
 
 ModulationMeter::~ModulationMeter() = default;
 
+void ModulationMeter::setColours (juce::Colour topColour, juce::Colour bottomColour)
+{
+    top = topColour;
+    bottom = bottomColour;
+    repaint();
+}
+
 void ModulationMeter::timerCallback()
 {
     if (value == nullptr)

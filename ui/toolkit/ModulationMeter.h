@@ -13,6 +13,8 @@ public:
     ModulationMeter (const std::atomic<float>* value, juce::Colour top, juce::Colour bottom);
     ~ModulationMeter() override;
 
+    void setColours (juce::Colour top, juce::Colour bottom);
+
     void timerCallback() override;
     void paint (juce::Graphics&) override;
     void resized() override;

@@ -1,0 +1,318 @@
+#include "gui/EditorOnDesktop.h"
+#include "core/ProcessorData.h"
+#include "params/QuilParamStereoMod.h"
+#include "support/MouseEvents.h"
+#include "ui/toolkit/ModulationButton.h"
+#include "ui/toolkit/ModulationSliderStereo.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+    // The destinations' buttons as the control panel places them (16 × 16).
+    struct Place { const char* name; int destination; juce::Point<int> topLeft; };
+    const Place places[] = {
+        { "Cutoff", destCutoff, { 343, 161 } }, { "Resonance", destResonance, { 491, 195 } },
+        { "Type", destType, { 196, 192 } },     { "Drive", destDrive, { 343, 267 } },
+        { "Output", destOut, { 620, 211 } },    { "IN", destIn, { 66, 211 } } };
+
+    ModulationButton* findButton (juce::Component& parent, const juce::String& name)
+    {
+        for (auto* child : parent.getChildren())
+        {
+            if (auto* b = dynamic_cast<ModulationButton*> (child); b != nullptr && b->getDestinationName() == name)
+                return b;
+            if (auto* found = findButton (*child, name))
+                return found;
+        }
+        return nullptr;
+    }
+
+    struct ModulationWindow : EditorOnDesktop
+    {
+        ModulationWindow()
+        {
+            auto& panel = window().getControlPanel();
+            for (const auto& p : places)
+                if (findButton (panel, p.name) == nullptr)
+                {
+                    auto& b = *own.add (new ModulationButton (p.name, ModulationButton::sourcesOf (processor->data, p.destination),
+                                                              processor->data.modulationStyle));
+                    panel.addAndMakeVisible (b);
+                    b.setBounds ({ p.topLeft.x, p.topLeft.y, 16, 16 });
+                }
+            pumpMessages (30);
+        }
+
+        ~ModulationWindow() { own.clear(); }
+
+        ModulationButton& button (const char* name) { return *findButton (window().getControlPanel(), name); }
+
+        ModulationPopup* shownPopup()
+        {
+            auto& display = window().getPopupDisplay();
+            return display.isPopupShowing() ? dynamic_cast<ModulationPopup*> (display.getContent()) : nullptr;
+        }
+
+        /** Opens a destination's pop-up and returns one of its columns (0: CV 1). */
+        ModulationSliderStereo& openColumn (const char* name, int column)
+        {
+            auto* popup = shownPopup();
+            if (popup == nullptr || popup->getTitle() != name)
+                clickCentre (button (name));
+            pumpMessages (30);
+            return *dynamic_cast<ModulationSliderStereo*> (shownPopup()->getColumn (column));
+        }
+
+        /** Presses with the given buttons and modifiers, drags in steps and releases. */
+        void drag (juce::Component& c, juce::Point<float> from, juce::Point<float> to,
+                   int pressed = juce::ModifierKeys::leftButtonModifier)
+        {
+            mouse (inWindow (c, from), {});
+            for (int i = 0; i <= 4; ++i)
+                mouse (inWindow (c, from + (to - from) * ((float) i / 4.0f)), juce::ModifierKeys (pressed));
+            mouse (inWindow (c, to), {});
+            juce::ModifierKeys::currentModifiers = {};
+            pumpMessages (20);
+        }
+
+        void type (const juce::String& text)
+        {
+            for (auto ch : text)
+                press (ch, 0);
+            press (juce::KeyPress::returnKey, 0);
+            pumpMessages (30);
+        }
+
+        bool insideWindow (juce::Component& c)
+        {
+            return window().getLocalBounds().contains (window().getLocalArea (&c, c.getLocalBounds()));
+        }
+
+        juce::OwnedArray<ModulationButton> own;
+    };
+
+    using ModulationWindowTest = WithoutPrefs<::testing::TestWithParam<const char*>>;
+
+    // Top-left wanted for a button's pop-up: centred under it, moved the least into the window.
+    juce::Point<int> expectedPlace (juce::Rectangle<int> button, juce::Point<int> size)
+    {
+        return { juce::jlimit (0, 703 - size.x, button.getCentreX() - size.x / 2),
+                 juce::jlimit (0, 319 - size.y, button.getBottom()) };
+    }
+}
+
+TEST_P (ModulationWindowTest, eachButtonOpensItsPopupInsideTheWindowReplacingTheOneOpen)
+{
+    PrefsOnDisk::write ({ { "scale", GetParam() } });
+    ModulationWindow w;
+    ModulationPopup* previous = nullptr;
+
+    // The window is too low for the pop-ups to open below the panel's buttons: each is
+    // moved up into the window, over its own button.
+    for (const auto& p : places)
+    {
+        auto& b = w.button (p.name);
+        w.clickCentre (b);
+        auto* popup = w.shownPopup();
+        ASSERT_NE (popup, nullptr) << p.name;
+        EXPECT_NE (popup, previous);
+        EXPECT_EQ (popup->getTitle(), p.name);
+        EXPECT_EQ (popup->getBounds(), juce::Rectangle<int> (110, 225).withPosition (expectedPlace (b.getBounds(), { 110, 225 })));
+        EXPECT_TRUE (w.insideWindow (*popup)) << p.name;
+        previous = popup;
+    }
+
+    // Where the pop-up leaves its button free, a second click on it closes the pop-up.
+    for (const auto topLeft : { juce::Point<int> (100, 40), juce::Point<int> (690, 40), juce::Point<int> (0, 40) })
+    {
+        auto& b = w.button ("Cutoff");
+        b.setTopLeftPosition (topLeft);
+        w.clickCentre (b);
+        ASSERT_NE (w.shownPopup(), nullptr);
+        EXPECT_EQ (w.shownPopup()->getPosition(), expectedPlace (b.getBounds(), { 110, 225 }));
+        EXPECT_TRUE (w.insideWindow (*w.shownPopup()));
+        w.clickCentre (b);
+        EXPECT_EQ (w.shownPopup(), nullptr);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P (Scales, ModulationWindowTest, ::testing::Values ("50", "100", "200"));
+
+TEST_F (ModulationWindowTest, theGlyphShowsAnInputOnlyWhileADepthItUsesIsNotZero)
+{
+    ModulationWindow w;
+    auto& data = w.processor->data;
+    auto& b = w.button ("Cutoff");
+    const auto idle = b.getHitRectangle();
+
+    struct Case { int input, mode; float left, right; bool active; };
+    const Case cases[] = {
+        { 0, 0, 0.0f, 0.5f, false },   // the right depth counts only when unlinked
+        { 0, 2, 0.0f, 0.5f, true },
+        { 0, 1, 0.3f, 0.0f, true },
+        { 1, 0, -0.002f, 0.0f, true },
+        { 1, 2, 0.0f, 0.0f, false } };
+
+    for (const auto& c : cases)
+    {
+        data.stereoMode[destCutoff][c.input]->setRealValueNotifyingHost ((float) c.mode);
+        data.depth[destCutoff][c.input][0]->setRealValueNotifyingHost (c.left);
+        data.depth[destCutoff][c.input][1]->setRealValueNotifyingHost (c.right);
+        pumpMessages (50);
+        EXPECT_EQ (b.isColumnActive (c.input), c.active) << c.input << " " << c.mode;
+        EXPECT_EQ (b.getDepthBar (c.input).isEmpty(), ! c.active);
+
+        if (c.active)
+        {
+            // Even the smallest depth shows a bar, upward for a positive one.
+            EXPECT_GE (b.getDepthBar (c.input).getHeight(), 1.0f);
+            EXPECT_GE (b.getHitRectangle().getWidth(), 12.0f);
+        }
+
+        data.depth[destCutoff][c.input][0]->setRealValueNotifyingHost (0.0f);
+        data.depth[destCutoff][c.input][1]->setRealValueNotifyingHost (0.0f);
+    }
+
+    ASSERT_TRUE (pumpUntil ([&] { return ! b.isColumnActive (0) && ! b.isColumnActive (1); }));
+    EXPECT_EQ (b.getHitRectangle(), idle);
+}
+
+TEST_P (ModulationWindowTest, dragsMoveTheDepthsAndTheSwitchCyclesTheStereoModes)
+{
+    PrefsOnDisk::write ({ { "scale", GetParam() } });
+    ModulationWindow w;
+    auto& data = w.processor->data;
+    auto& left = *data.depth[destCutoff][0][0];
+    auto& mode = *data.stereoMode[destCutoff][0];
+    GestureCounter host (left);
+    left.setRealValueNotifyingHost (-0.5f);
+
+    auto& cv1 = w.openColumn ("Cutoff", 0);
+    const auto bar = cv1.getSliderArea().getCentre();
+    const auto rightHalf = bar.translated (9.0f, 0.0f);
+    const auto modeSwitch = cv1.getModeSwitchArea().toFloat().getCentre();
+    EXPECT_TRUE (cv1.getLocalBounds().contains (cv1.getModeSwitchArea()));
+
+    // The slider area is 128 units high and the depth spans 2: 64 units up move it by 1.
+    w.drag (cv1, bar, bar.translated (0.0f, -64.0f));
+    EXPECT_FLOAT_EQ ((float) left.getRealValue(), 0.5f);
+    EXPECT_EQ (host.begins, 1);
+    EXPECT_EQ (host.ends, 1);
+
+    w.click (cv1, modeSwitch);
+    EXPECT_EQ (mode.getRealValue(), 1.0);
+
+    // Linked: the right half shows the left depth negated and moves it the other way.
+    ASSERT_TRUE (pumpUntil ([&] { return cv1.getMode() == 1; }));
+    w.drag (cv1, rightHalf, rightHalf.translated (0.0f, -32.0f));
+    EXPECT_FLOAT_EQ ((float) left.getRealValue(), 0.0f);
+    EXPECT_EQ (host.ends, host.begins);
+
+    for (double expected : { 2.0, 0.0, 1.0 })
+    {
+        w.click (cv1, modeSwitch);
+        EXPECT_EQ (mode.getRealValue(), expected);
+    }
+}
+
+TEST_F (ModulationWindowTest, theLinkedSideShowsAndTakesTheNegatedDepth)
+{
+    ModulationWindow w;
+    auto& data = w.processor->data;
+    auto& left = *data.depth[destCutoff][0][0];
+    data.stereoMode[destCutoff][0]->setRealValueNotifyingHost (1.0f);
+
+    // Cutoff depths read in semitones: 0.4 of the range is 48.
+    struct Case { float depth; const char* leftText; const char* rightText; const char* typed; float typedDepth; };
+    const Case cases[] = {
+        { 0.4f, "48.0", "-48.0", "-60", 0.5f },
+        { -0.4f, "-48.0", "48.0", "60", -0.5f },
+        { 0.4f, "48.0", "-48.0", "-.", 0.4f },     // no number: nothing changes
+        { 0.4f, "48.0", "-48.0", "999", -1.0f } };
+
+    auto& cv1 = w.openColumn ("Cutoff", 0);
+
+    for (const auto& c : cases)
+    {
+        left.setRealValueNotifyingHost (c.depth);
+        ASSERT_TRUE (pumpUntil ([&] { return cv1.getLeftText() == c.leftText; })) << c.depth;
+        EXPECT_EQ (cv1.getRightText(), c.rightText);
+
+        const auto rightText = cv1.getRightTextArea().toFloat().getCentre();
+        w.click (cv1, rightText);
+        w.click (cv1, rightText);
+        ASSERT_TRUE (pumpUntil ([&] { return cv1.getRightEditor().hasKeyboardFocus (false); })) << c.typed;
+        w.type (c.typed);
+        EXPECT_FLOAT_EQ ((float) left.getRealValue(), c.typedDepth) << c.typed;
+        EXPECT_FALSE (cv1.getRightEditor().isShowing());
+        EXPECT_NE (w.shownPopup(), nullptr);
+    }
+}
+
+TEST_F (ModulationWindowTest, popupClicksAndPressesOutsideEveryPartChangeNothing)
+{
+    ModulationWindow w;
+    auto& left = *w.processor->data.depth[destCutoff][0][0];
+    auto& cv1 = w.openColumn ("Cutoff", 0);
+    const auto bar = cv1.getSliderArea().getCentre();
+    GestureCounter host (left);
+
+    using M = juce::ModifierKeys;
+    for (int pressed : { (int) M::rightButtonModifier, M::leftButtonModifier | M::ctrlModifier })
+    {
+        w.drag (cv1, bar, bar.translated (0.0f, -40.0f), pressed);
+        w.click (cv1, cv1.getModeSwitchArea().toFloat().getCentre(), pressed);
+        EXPECT_EQ (left.getRealValue(), 0.0);
+        EXPECT_EQ (w.processor->data.stereoMode[destCutoff][0]->getRealValue(), 0.0);
+    }
+
+    // Hovered over the bar, then pressed on the title: not a drag of the bar.
+    w.mouse (w.inWindow (cv1, bar), {});
+    w.drag (cv1, { 17.0f, 10.0f }, { 17.0f, -30.0f });
+    EXPECT_EQ (left.getRealValue(), 0.0);
+    EXPECT_EQ (host.begins, 0);
+    EXPECT_EQ (host.ends, 0);
+}
+
+TEST_F (ModulationWindowTest, theColumnsMetersFollowTheControlInputs)
+{
+    ModulationWindow w;
+    auto& cv1 = w.openColumn ("Type", 0);
+    auto& cv2 = w.openColumn ("Type", 1);
+
+    // The side chain's two channels are CV 1 and CV 2.
+    auto buffer = w.processor.makeBuffer (64);
+    buffer.setSample (2, 10, 0.5f);
+    buffer.setSample (3, 20, -3.0f);
+    juce::MidiBuffer midi;
+    w.processor->processBlock (buffer, midi);
+
+    EXPECT_TRUE (pumpUntil ([&] { return cv1.getMeter().getDisplayedValue() == 0.5f; }));
+    EXPECT_TRUE (pumpUntil ([&] { return cv2.getMeter().getDisplayedValue() == -1.0f; }));
+
+    w.processor->data.cvLevel[1].store (std::numeric_limits<float>::quiet_NaN());
+    EXPECT_TRUE (pumpUntil ([&] { return cv2.getMeter().getDisplayedValue() == 0.0f; }));
+}
+
+TEST_F (ModulationWindowTest, aStylingWithoutRecordsOrGradientsDrawsInPlainColours)
+{
+    ModulationWindow w;
+    auto& style = w.processor->data.modulationStyle;
+    std::vector<ModulationRowColours>().swap (style.records);
+    style.innerGradientColours.clear();
+    style.outerGradientColours.resize (2);
+    w.processor->data.depth[destDrive][1][0]->setRealValueNotifyingHost (0.5f);
+
+    auto& cv2 = w.openColumn ("Drive", 1);
+    pumpMessages (50);
+    const auto image = w.render();
+
+    // Without a record the depth still shows as a bar apart from its field.
+    const auto area = cv2.getSliderArea();
+    const auto at = [&] (float y) { return w->getLocalPoint (&cv2, juce::Point<float> (area.getCentreX(), y)).toInt(); };
+    const auto barPixel = image.getPixelAt (at (area.getCentreY() - 20.0f).x, at (area.getCentreY() - 20.0f).y);
+    const auto fieldPixel = image.getPixelAt (at (area.getCentreY() + 20.0f).x, at (area.getCentreY() + 20.0f).y);
+    EXPECT_TRUE (barPixel.isOpaque());
+    EXPECT_NE (barPixel, fieldPixel);
+}
