@@ -9,12 +9,9 @@
 
 namespace
 {
-    // The destinations' buttons as the control panel places them (16 × 16).
-    struct Place { const char* name; int destination; juce::Point<int> topLeft; };
-    const Place places[] = {
-        { "Cutoff", destCutoff, { 343, 161 } }, { "Resonance", destResonance, { 491, 195 } },
-        { "Type", destType, { 196, 192 } },     { "Drive", destDrive, { 343, 267 } },
-        { "Output", destOut, { 620, 211 } },    { "IN", destIn, { 66, 211 } } };
+    // The destinations' buttons on the control panel (their places: PanelTest).
+    struct Place { const char* name; };
+    const Place places[] = { { "Cutoff" }, { "Resonance" }, { "Type" }, { "Drive" }, { "Output" }, { "IN" } };
 
     ModulationButton* findButton (juce::Component& parent, const juce::String& name)
     {
@@ -30,22 +27,6 @@ namespace
 
     struct ModulationWindow : EditorOnDesktop
     {
-        ModulationWindow()
-        {
-            auto& panel = window().getControlPanel();
-            for (const auto& p : places)
-                if (findButton (panel, p.name) == nullptr)
-                {
-                    auto& b = *own.add (new ModulationButton (p.name, ModulationButton::sourcesOf (processor->data, p.destination),
-                                                              processor->data.modulationStyle));
-                    panel.addAndMakeVisible (b);
-                    b.setBounds ({ p.topLeft.x, p.topLeft.y, 16, 16 });
-                }
-            pumpMessages (30);
-        }
-
-        ~ModulationWindow() { own.clear(); }
-
         ModulationButton& button (const char* name) { return *findButton (window().getControlPanel(), name); }
 
         ModulationPopup* shownPopup()
@@ -88,8 +69,6 @@ namespace
         {
             return window().getLocalBounds().contains (window().getLocalArea (&c, c.getLocalBounds()));
         }
-
-        juce::OwnedArray<ModulationButton> own;
     };
 
     using ModulationWindowTest = WithoutPrefs<::testing::TestWithParam<const char*>>;

@@ -241,7 +241,9 @@ INSTANTIATE_TEST_SUITE_P (Clicks, PanelClickTest, ::testing::Values (
     ClickCase { "hotFromCold", "100", Control::driveMode, At::hotButton, 0, 0.0f, 1.0f },
     ClickCase { "hotFromHot", "100", Control::driveMode, At::hotButton, 0, 1.0f, 0.0f },
     ClickCase { "coldFromCold", "200", Control::driveMode, At::coldButton, 0, 0.0f, 1.0f },
-    ClickCase { "hotControlClick", "100", Control::driveMode, At::hotButton, ctrl, 0.0f, 0.0f }),
+    ClickCase { "coldFromHot", "100", Control::driveMode, At::coldButton, 0, 1.0f, 0.0f },
+    ClickCase { "hotControlClick", "100", Control::driveMode, At::hotButton, ctrl, 0.0f, 0.0f },
+    ClickCase { "coldRightClick", "100", Control::driveMode, At::coldButton, R, 1.0f, 1.0f }),
     [] (const ::testing::TestParamInfo<ClickCase>& row) { return std::string (row.param.name); });
 
 TEST_F (PanelTest, doubleClicksToggleTheDefaultAndOpenTheValueEditorForTypedValues)
