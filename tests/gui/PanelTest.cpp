@@ -1,6 +1,7 @@
 #include "gui/EditorOnDesktop.h"
 #include "core/ProcessorData.h"
 #include "params/QuilParamTypes.h"
+#include "support/RepaintCounter.h"
 
 #include <gtest/gtest.h>
 
@@ -389,4 +390,27 @@ TEST_F (PanelTest, theModulationButtonsStandAboveEverythingAtTheirPlaces)
         EXPECT_EQ (button.getBounds(), juce::Rectangle<int> (topLeft.x, topLeft.y, 16, 16));
         EXPECT_EQ (panel.getComponentAt (topLeft + juce::Point<int> (8, 8)), &button) << button.getDestinationName();
     }
+}
+
+TEST_F (PanelTest, anIdleWindowRepaintsNothingAndAChangeRepaintsItsControls)
+{
+    PanelOnDesktop window;
+    pumpMessages (300);
+
+    // Every repaint in the window reaches the main window on its way to the screen.
+    auto& repaints = RepaintCounter::attachTo (window.window());
+    pumpMessages (500);
+    EXPECT_EQ (repaints.take(), 0);
+
+    startAt (*window.data().cutoff, 0.8f);
+    EXPECT_TRUE (pumpUntil ([&] { return repaints.count > 0; }));
+    pumpMessages (100);
+    repaints.take();
+
+    window.data().displayValues[2 * destDrive].store (0.2);
+    EXPECT_TRUE (pumpUntil ([&] { return repaints.count > 0; }));
+    pumpMessages (100);
+    repaints.take();
+    pumpMessages (300);
+    EXPECT_EQ (repaints.take(), 0);
 }
