@@ -74,7 +74,7 @@ struct ProcessorData
     std::atomic<int> blockSize { 128 };
 
     /** Filter voices alive now (each counts itself in and out). Without one the
-        cutoff's texts and valueToHz read 0 Hz, as they did when the law came from
-        the voice; counted here so that reading it takes no lock. */
+        cutoff's texts and valueToHz read 0 Hz; an atomic count, so that asking
+        takes no lock. */
     std::atomic<int> liveVoices { 0 };
 };
