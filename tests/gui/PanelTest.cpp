@@ -1,6 +1,7 @@
 #include "gui/EditorOnDesktop.h"
 #include "core/ProcessorData.h"
 #include "params/QuilParamTypes.h"
+#include "support/MouseEvents.h"
 #include "support/RepaintCounter.h"
 
 #include <gtest/gtest.h>
@@ -47,21 +48,6 @@ namespace
         }
         return *d.cutoff;
     }
-
-    /** The host's view: change gestures of every parameter, as a host listener sees them. */
-    struct HostGestures : juce::AudioProcessorListener
-    {
-        explicit HostGestures (juce::AudioProcessor& p) : processor (p) { processor.addListener (this); }
-        ~HostGestures() override { processor.removeListener (this); }
-
-        void audioProcessorParameterChanged (juce::AudioProcessor*, int, float) override {}
-        void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails&) override {}
-        void audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int) override { ++begins; }
-        void audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int) override   { ++ends; }
-
-        juce::AudioProcessor& processor;
-        int begins = 0, ends = 0;
-    };
 
     /** The editor's window on the display, its panel driven at panel coordinates through
         the window's peer with a clock of its own (so that double clicks are made, and
@@ -144,7 +130,7 @@ TEST_P (PanelDragTest, aDragIsOneHostGestureMovingTheValueByTheDistanceInPanelUn
     window.processor->rotaryKnobs = c.rotary;
     auto& p = parameterOf (window.data(), c.control);
     startAt (p, c.start);
-    HostGestures host (*window.processor);
+    GestureCounter host (p);
 
     window.pointer (c.press, 0);
     window.pointer (c.press, c.pressMods);
@@ -203,7 +189,7 @@ TEST_P (PanelClickTest, aClickOnALegendEntryOrADriveModeButtonSetsItsValueAsOneG
     PanelOnDesktop window;
     auto& p = parameterOf (window.data(), c.control);
     startAt (p, c.start);
-    HostGestures host (*window.processor);
+    GestureCounter host (p);
 
     window.click (c.at, c.mods);
     window.rest();
