@@ -5,7 +5,9 @@
 # time from /proc over a measuring window and prints it as a percentage of one core.
 #
 #   bench/idle-cpu.sh [standalone] [seconds] [scales...]
-#   defaults: build/Vortane_artefacts/Release/Standalone/Vortane, 20 s, 100 200
+#   defaults: build/Vortane_artefacts/Release/Standalone/Vortane, 20 s, 100 200;
+#   RUNS=n (default 3) measures each scale n times and prints the median as well,
+#   as the figures move with the machine's load.
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -21,7 +23,7 @@ if [ "${1:-}" = "--on-display" ]; then
 
   HOME="$home" "$app" >/dev/null 2>&1 &
   pid=$!
-  trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; rm -rf "$home"' EXIT
+  trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -rf "$home"' EXIT
 
   sleep "$settle"
   kill -0 "$pid" 2>/dev/null || { echo "scale $scale: the standalone exited during start-up" >&2; exit 1; }
@@ -32,8 +34,8 @@ if [ "${1:-}" = "--on-display" ]; then
   t1=$(ticks); s1=$(date +%s.%N)
 
   hz=$(getconf CLK_TCK)
-  awk -v t="$((t1 - t0))" -v hz="$hz" -v a="$s0" -v b="$s1" -v scale="$scale" \
-    'BEGIN { printf "scale %s%%: %.2f %% of one core over %.1f s\n", scale, 100 * t / hz / (b - a), b - a }'
+  awk -v t="$((t1 - t0))" -v hz="$hz" -v a="$s0" -v b="$s1" \
+    'BEGIN { printf "%.2f\n", 100 * t / hz / (b - a) }'
   exit 0
 fi
 
@@ -45,6 +47,12 @@ scales=("$@")
 
 [ -x "$app" ] || { echo "no standalone at $app (build the target Vortane_Standalone)" >&2; exit 2; }
 
+runs="${RUNS:-3}"
 for scale in "${scales[@]}"; do
-  "$root/tests/support/run-with-display.sh" "$0" --on-display "$app" "$scale" "$seconds" 8
+  results=()
+  for _ in $(seq 1 "$runs"); do
+    results+=("$("$root/tests/support/run-with-display.sh" "$0" --on-display "$app" "$scale" "$seconds" 8)")
+  done
+  median=$(printf '%s\n' "${results[@]}" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
+  echo "scale ${scale} %: median ${median} % of one core (runs: ${results[*]}; ${seconds} s each; load average $(cut -d' ' -f1 /proc/loadavg))"
 done

@@ -46,6 +46,15 @@ TEST_P (EditorRenderTest, rendersTheWindowAtItsScale)
         EXPECT_TRUE (near (pixel (28.2f, 23.2f), juce::Colour (0xFFD0CBC9), 40));
     else
         EXPECT_LT (pixel (28.2f, 23.2f).getGreen(), 60);
+
+    // The panel's controls: the cold drive-mode button (centre (306, 292)) is lit in
+    // blue for the default mode, and the cutoff knob's dot (at 12 o'clock for the
+    // default value, Rp − 4.5 = 35.5 above the centre (351, 104)) is white.
+    if (! c.settingsOpen)
+    {
+        EXPECT_TRUE (near (pixel (306.0f, 292.0f), juce::Colour (0xFF4EE1FF), 40));
+        EXPECT_TRUE (near (pixel (351.0f, 68.5f), juce::Colours::white, 40));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P (Scales, EditorRenderTest, ::testing::Values (

@@ -1,0 +1,407 @@
+#include "gui/EditorOnDesktop.h"
+#include "core/ProcessorData.h"
+#include "params/QuilParamTypes.h"
+#include "support/MouseEvents.h"
+#include "support/RepaintCounter.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace
+{
+    using M = juce::ModifierKeys;
+    constexpr int L = M::leftButtonModifier, R = M::rightButtonModifier, ctrl = M::ctrlModifier;
+
+    // Every place the tests press, in the panel's coordinates (points at 100 %).
+    namespace At
+    {
+        const juce::Point<float> cutoffCentre { 351.0f, 104.0f };
+        const juce::Point<float> cutoffValueText { 351.0f, 86.0f }, cutoffBelowText { 351.0f, 130.0f };
+        const juce::Point<float> cutoffLegend20 { 293.0f, 162.0f }, cutoffLegend06k { 351.0f, 22.0f },
+                                 cutoffLegend20k { 409.0f, 162.0f };
+        const juce::Point<float> resonanceLegend10 { 549.5f, 175.5f }, resonanceLegend11 { 537.5f, 194.5f },
+                                 resonanceRingEnd { 528.0f, 201.0f };   // past "11", where the ring ends
+        const juce::Point<float> inSliderBottom { 75.0f, 235.0f }, inSliderTop { 75.0f, 78.0f },
+                                 outSliderLow { 629.0f, 198.0f };
+        const juce::Point<float> inLegendMinimum { 50.0f, 185.0f }, inLegendQuarter { 50.0f, 162.0f },
+                                 inLegendMaximum { 50.0f, 93.0f }, outLegendHalf { 653.0f, 139.0f };
+        const juce::Point<float> driveHandleAtMinimum { 296.0f, 263.0f }, driveHandleAtHalf { 326.0f, 263.0f };
+        const juce::Point<float> driveLegendMinimum { 249.0f, 249.0f }, driveLegendMaximum { 453.0f, 249.0f };
+        const juce::Point<float> hotButton { 397.0f, 292.0f }, coldButton { 306.0f, 292.0f };
+    }
+
+    enum class Control { in, out, cutoff, resonance, drive, driveMode };
+
+    QuilParam& parameterOf (ProcessorData& d, Control c)
+    {
+        switch (c)
+        {
+            case Control::in:        return *d.in;
+            case Control::out:       return *d.out;
+            case Control::cutoff:    return *d.cutoff;
+            case Control::resonance: return *d.resonance;
+            case Control::drive:     return *d.drive;
+            case Control::driveMode: return *d.driveMode;
+        }
+        return *d.cutoff;
+    }
+
+    /** The editor's window on the display, its panel driven at panel coordinates through
+        the window's peer with a clock of its own (so that double clicks are made, and
+        only made, on purpose). */
+    struct PanelOnDesktop : EditorOnDesktop
+    {
+        UIContainer& panel() const { return window().getControlPanel(); }
+        ProcessorData& data() const { return processor->data; }
+
+        void pointer (juce::Point<float> inPanel, int mods)
+        {
+            M::currentModifiers = M (mods);
+            peer().handleMouseEvent (juce::MouseInputSource::InputSourceType::mouse, inWindow (panel(), inPanel), M (mods),
+                                     juce::MouseInputSource::defaultPressure, juce::MouseInputSource::defaultOrientation,
+                                     clock += 20);
+        }
+
+        /** Away from every control, long enough after the last click that the next is no double click. */
+        void rest()
+        {
+            pointer ({ 150.0f, 60.0f }, 0);
+            clock += 1000;
+            pumpMessages (10);
+            M::currentModifiers = {};
+        }
+
+        void click (juce::Point<float> p, int mods, int times = 1)
+        {
+            const int buttons = (mods & R) != 0 ? mods : mods | L;
+            pointer (p, mods & ~R);
+            for (int i = 0; i < times; ++i)
+            {
+                pointer (p, buttons);
+                pointer (p, mods & ~R);
+            }
+            pumpMessages (10);
+        }
+
+        void type (const juce::String& keys, int finalKey)
+        {
+            for (auto key : keys)
+                peer().handleKeyPress (juce::KeyPress (key, {}, key));
+            peer().handleKeyPress (juce::KeyPress (finalKey));
+        }
+
+        juce::int64 clock = juce::Time::currentTimeMillis();
+    };
+
+    using PanelTest = WithoutPrefs<>;
+
+    void startAt (QuilParam& p, float realValue)
+    {
+        p.setValueNotifyingHost (p.toNormalised (realValue));
+    }
+
+    struct Step { float dx, dy; int mods; };
+    struct DragCase
+    {
+        const char* name;
+        const char* scale;
+        bool rotary;
+        Control control;
+        juce::Point<float> press;
+        int pressMods;
+        std::vector<Step> steps;    // pointer moves from the press point, in panel units
+        int releaseMods;
+        float start, expected;
+        int gestures;
+        const char* text;           // the control's value text afterwards, when given
+    };
+
+    using PanelDragTest = WithoutPrefs<::testing::TestWithParam<DragCase>>;
+}
+
+TEST_P (PanelDragTest, aDragIsOneHostGestureMovingTheValueByTheDistanceInPanelUnits)
+{
+    const auto& c = GetParam();
+    PrefsOnDisk::write ({ { "scale", c.scale } });
+    PanelOnDesktop window;
+    window.processor->rotaryKnobs = c.rotary;
+    auto& p = parameterOf (window.data(), c.control);
+    startAt (p, c.start);
+    GestureCounter host (p);
+
+    window.pointer (c.press, 0);
+    window.pointer (c.press, c.pressMods);
+    for (const auto& s : c.steps)
+        window.pointer (c.press + juce::Point<float> (s.dx, s.dy), s.mods);
+    window.pointer (c.press + juce::Point<float> (c.steps.back().dx, c.steps.back().dy), c.releaseMods);
+    window.rest();
+
+    EXPECT_NEAR (p.getRealValue(), c.expected, 1.0e-5);
+    EXPECT_EQ (host.begins, c.gestures);
+    EXPECT_EQ (host.ends, c.gestures);
+    if (c.text != nullptr)
+    {
+        auto& slider = c.control == Control::drive ? (BasicControl&) window.panel().getDriveSlider()
+                                                   : window.panel().getLevelSlider (c.control == Control::out);
+        EXPECT_TRUE (pumpUntil ([&] { return slider.getValueText() == c.text; })) << slider.getValueText();
+    }
+}
+
+// At 200 % the same rows cover twice the distance on the screen.
+INSTANTIATE_TEST_SUITE_P (Drags, PanelDragTest, ::testing::Values (
+    DragCase { "round70Right", "100", true, Control::cutoff, At::cutoffCentre, L, { { 70, 0, L } }, 0, 0.3f, 0.8125f, 1, nullptr },
+    DragCase { "round70RightAt200", "200", true, Control::cutoff, At::cutoffCentre, L, { { 70, 0, L } }, 0, 0.3f, 0.8125f, 1, nullptr },
+    DragCase { "linear16Up", "100", false, Control::cutoff, At::cutoffCentre, L, { { 0, -16.4f, L } }, 0, 0.3f, 0.4f, 1, nullptr },
+    DragCase { "linear16UpAt200", "200", false, Control::cutoff, At::cutoffCentre, L, { { 0, -16.4f, L } }, 0, 0.3f, 0.4f, 1, nullptr },
+    DragCase { "controlPressedDuringADrag", "100", false, Control::cutoff, At::cutoffCentre, L,
+               { { 0, -16.4f, L }, { 0, -40, L | ctrl } }, ctrl, 0.3f, 0.4f, 1, nullptr },
+    DragCase { "rightButtonPressedDuringADrag", "100", true, Control::cutoff, At::cutoffCentre, L,
+               { { 70, 0, L }, { 70, 0, L | R }, { 0, -70, L | R } }, 0, 0.3f, 0.5f, 1, nullptr },
+    DragCase { "rightButtonDrag", "100", true, Control::cutoff, At::cutoffCentre, R, { { 70, 0, R } }, 0, 0.3f, 0.3f, 0, nullptr },
+    DragCase { "controlDrag", "100", false, Control::cutoff, At::cutoffCentre, L | ctrl, { { 0, -40, L | ctrl } }, ctrl, 0.3f, 0.3f, 0, nullptr },
+    // The drive handle from its minimum over half the 122-unit scale band, and back.
+    DragCase { "driveHalf", "100", true, Control::drive, At::driveHandleAtMinimum, L, { { 61, 0, L } }, 0, 0.0f, 0.5f, 1, "50.0" },
+    DragCase { "driveBack", "100", true, Control::drive, At::driveHandleAtHalf, L, { { -61, 0, L } }, 0, 0.5f, 0.0f, 1, "0.00" },
+    DragCase { "driveHalfAt200", "200", true, Control::drive, At::driveHandleAtMinimum, L, { { 61, 0, L } }, 0, 0.0f, 0.5f, 1, "50.0" },
+    DragCase { "driveRightButtonPressedDuringADrag", "100", true, Control::drive, At::driveHandleAtMinimum, L,
+               { { 30.5f, 0, L }, { 30.5f, 0, L | R } }, R, 0.0f, 0.25f, 1, nullptr },
+    DragCase { "driveControlDrag", "100", true, Control::drive, At::driveHandleAtMinimum, L | ctrl, { { 61, 0, L | ctrl } }, ctrl, 0.0f, 0.0f, 0, nullptr },
+    // The level sliders: their whole 158-unit height is the whole range.
+    DragCase { "inUp", "100", true, Control::in, At::inSliderBottom, L, { { 0, -158, L } }, 0, 0.0f, 1.0f, 1, nullptr },
+    DragCase { "inDown", "100", true, Control::in, At::inSliderTop, L, { { 0, 79, L }, { 0, 158, L } }, 0, 1.0f, 0.0f, 1, "-inf" },
+    DragCase { "inRightButtonDrag", "100", true, Control::in, At::inSliderBottom, R, { { 0, -60, R } }, 0, 0.0f, 0.0f, 0, nullptr },
+    DragCase { "outReleasedWithControl", "100", true, Control::out, At::outSliderLow, L, { { 0, -79, L } }, ctrl, 0.0f, 0.5f, 1, nullptr }),
+    [] (const ::testing::TestParamInfo<DragCase>& row) { return std::string (row.param.name); });
+
+namespace
+{
+    struct ClickCase { const char* name; const char* scale; Control control; juce::Point<float> at; int mods; float start, expected; };
+    using PanelClickTest = WithoutPrefs<::testing::TestWithParam<ClickCase>>;
+}
+
+TEST_P (PanelClickTest, aClickOnALegendEntryOrADriveModeButtonSetsItsValueAsOneGesture)
+{
+    const auto& c = GetParam();
+    PrefsOnDisk::write ({ { "scale", c.scale } });
+    PanelOnDesktop window;
+    auto& p = parameterOf (window.data(), c.control);
+    startAt (p, c.start);
+    GestureCounter host (p);
+
+    window.click (c.at, c.mods);
+    window.rest();
+
+    EXPECT_NEAR (p.getRealValue(), c.expected, 1.0e-6);
+    const int gestures = (c.mods & (R | ctrl)) != 0 ? 0 : 1;
+    EXPECT_EQ (host.begins, gestures);
+    EXPECT_EQ (host.ends, gestures);
+
+    if (c.control == Control::driveMode)
+    {
+        // Exactly one of the two is lit, the one of the mode now set.
+        auto& hot = window.panel().getDriveModeButton (true);
+        auto& cold = window.panel().getDriveModeButton (false);
+        EXPECT_TRUE (pumpUntil ([&] { return hot.isLit() == (c.expected > 0.5f) && cold.isLit() != hot.isLit(); }));
+        EXPECT_EQ (p.getCurrentValueAsText(), c.expected > 0.5f ? "Hot" : "Cold");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P (Clicks, PanelClickTest, ::testing::Values (
+    ClickCase { "cutoff20k", "100", Control::cutoff, At::cutoffLegend20k, 0, 0.3f, 1.0f },
+    ClickCase { "cutoff06k", "100", Control::cutoff, At::cutoffLegend06k, 0, 0.3f, 0.5f },
+    ClickCase { "cutoff20At200", "200", Control::cutoff, At::cutoffLegend20, 0, 0.3f, 0.0f },
+    ClickCase { "cutoffPopupClick", "100", Control::cutoff, At::cutoffLegend20k, R, 0.3f, 0.3f },
+    ClickCase { "resonance10", "100", Control::resonance, At::resonanceLegend10, 0, 0.3f, 1.0f },
+    ClickCase { "resonance11", "100", Control::resonance, At::resonanceLegend11, 0, 0.3f, 1.1f },
+    ClickCase { "resonanceRingEndIsStill11", "100", Control::resonance, At::resonanceRingEnd, 0, 0.3f, 1.1f },
+    ClickCase { "inMinimum", "100", Control::in, At::inLegendMinimum, 0, 0.6f, 0.0f },
+    ClickCase { "inQuarter", "100", Control::in, At::inLegendQuarter, 0, 0.6f, 0.25f },
+    ClickCase { "inMaximumAt50", "50", Control::in, At::inLegendMaximum, 0, 0.6f, 1.0f },
+    ClickCase { "inPopupClick", "100", Control::in, At::inLegendMaximum, R, 0.6f, 0.6f },
+    ClickCase { "outHalf", "100", Control::out, At::outLegendHalf, 0, 0.6f, 0.5f },
+    ClickCase { "driveMaximum", "100", Control::drive, At::driveLegendMaximum, 0, 0.6f, 1.0f },
+    ClickCase { "driveMinimum", "100", Control::drive, At::driveLegendMinimum, 0, 0.6f, 0.0f },
+    ClickCase { "driveControlClick", "100", Control::drive, At::driveLegendMaximum, ctrl, 0.6f, 0.6f },
+    ClickCase { "hotFromCold", "100", Control::driveMode, At::hotButton, 0, 0.0f, 1.0f },
+    ClickCase { "hotFromHot", "100", Control::driveMode, At::hotButton, 0, 1.0f, 0.0f },
+    ClickCase { "coldFromCold", "200", Control::driveMode, At::coldButton, 0, 0.0f, 1.0f },
+    ClickCase { "coldFromHot", "100", Control::driveMode, At::coldButton, 0, 1.0f, 0.0f },
+    ClickCase { "hotControlClick", "100", Control::driveMode, At::hotButton, ctrl, 0.0f, 0.0f },
+    ClickCase { "coldRightClick", "100", Control::driveMode, At::coldButton, R, 1.0f, 1.0f }),
+    [] (const ::testing::TestParamInfo<ClickCase>& row) { return std::string (row.param.name); });
+
+TEST_F (PanelTest, doubleClicksToggleTheDefaultAndOpenTheValueEditorForTypedValues)
+{
+    PanelOnDesktop window;
+    auto& knob = window.panel().getKnob (destCutoff);
+    auto& cutoff = *window.data().cutoff;
+    const auto hz = [&] { return window.data().cutoff->valueToHz (cutoff.getValue()); };
+    startAt (cutoff, 0.3f);
+    ASSERT_TRUE (pumpUntil ([&] { return knob.getValueText() == cutoff.getCurrentValueAsText(); }));
+
+    for (const float expected : { 0.5f, 0.3f, 0.5f })
+    {
+        window.click (At::cutoffBelowText, 0, 2);
+        window.rest();
+        EXPECT_FLOAT_EQ ((float) cutoff.getRealValue(), expected);
+    }
+
+    struct Typed { const char* keys; int finalKey; double hz; };
+    const Typed typed[] = { { "1k", juce::KeyPress::returnKey, 1000.0 }, { "2k", juce::KeyPress::escapeKey, 1000.0 },
+                            { "abc", juce::KeyPress::returnKey, 1000.0 }, { "250", juce::KeyPress::returnKey, 250.0 } };
+    for (const auto& t : typed)
+    {
+        window.click (At::cutoffValueText, 0, 2);
+        window.rest();
+        ASSERT_TRUE (knob.isValueEditorShowing()) << t.keys;
+        ASSERT_TRUE (pumpUntil ([&] { return knob.getValueEditor().hasKeyboardFocus (false); })) << t.keys;
+        window.type (t.keys, t.finalKey);
+        EXPECT_TRUE (pumpUntil ([&] { return ! knob.isValueEditorShowing(); })) << t.keys;
+        EXPECT_NEAR (hz(), t.hz, t.hz * 1.0e-3) << t.keys;
+    }
+
+    // A pop-up double click, on the text too, belongs to MIDI learning (last: the
+    // learn pop-up it opens stays open).
+    const auto before = cutoff.getRealValue();
+    for (const auto at : { At::cutoffBelowText, At::cutoffValueText })
+    {
+        window.click (at, ctrl, 2);
+        window.rest();
+        EXPECT_EQ (cutoff.getRealValue(), before);
+        EXPECT_FALSE (knob.isValueEditorShowing());
+    }
+}
+
+TEST_F (PanelTest, legendsHighlightTheStepOfTheValueWithinARoundingStep)
+{
+    PanelOnDesktop window;
+    auto& panel = window.panel();
+    auto& d = window.data();
+
+    const auto selectedOf = [] (VortaneSliderLegend& legend)
+    {
+        std::vector<float> values;
+        for (auto* b : legend.getButtons())
+            if (b->isSelected())
+                values.push_back (b->getStepValue());
+        return values;
+    };
+    const auto radial = [] (RadialKnobLegend& legend)
+    {
+        return [&legend] { return legend.getSelectedIndex() < 0 ? std::vector<float> {}
+                                                                : std::vector<float> { (float) legend.valueOfEntry (legend.getSelectedIndex()) }; };
+    };
+    const auto stepped = [&] (VortaneSliderLegend& legend) { return [&legend, selectedOf] { return selectedOf (legend); }; };
+
+    struct Row { QuilParam& p; std::function<std::vector<float>()> selected; float step, between; };
+    const Row rows[] = { { *d.in, stepped (panel.getLevelLegend (false)), 0.25f, 0.6f },
+                         { *d.out, stepped (panel.getLevelLegend (true)), 1.0f, 0.6f },
+                         { *d.drive, stepped (panel.getDriveLegend()), 1.0f, 0.6f },
+                         { *d.cutoff, radial (panel.getKnobLegend (destCutoff)), 0.5f, 0.3f },
+                         { *d.resonance, radial (panel.getKnobLegend (destResonance)), 0.3f, 0.55f } };
+
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE (row.p.getName (20));
+        startAt (row.p, row.between);
+        EXPECT_TRUE (pumpUntil ([&] { return row.selected().empty(); }));
+        startAt (row.p, row.step);
+        EXPECT_TRUE (pumpUntil ([&] { return row.selected() == std::vector<float> { row.step }; }));
+
+        // A value a rounding step away from the step still shows it.
+        row.p.setValueNotifyingHost (std::nextafter (row.p.getValue(), row.step < 0.5f ? 1.0f : 0.0f));
+        pumpMessages (40);
+        EXPECT_EQ (row.selected(), std::vector<float> { row.step });
+    }
+
+    // Every step name shows whole, "-23" and "-inf" beside the narrow level sliders too.
+    for (auto* legend : { &panel.getLevelLegend (false), &panel.getLevelLegend (true), (VortaneSliderLegend*) &panel.getDriveLegend() })
+        for (auto* b : legend->getButtons())
+            EXPECT_EQ (b->getGlyphs().getNumGlyphs(), b->getText().length()) << b->getText();
+}
+
+TEST_F (PanelTest, modulatedValuesThatAreNotFiniteReadAsZero)
+{
+    PanelOnDesktop window;
+    auto& d = window.data();
+    auto& panel = window.panel();
+
+    struct Shown { int destination; std::function<juce::Point<float>()> leftAndRight; };
+    const auto slider = [] (const ModulationReadout& m) { return [&m] { return juce::Point<float> (m.getLeft(), m.getRight()); }; };
+    const auto knob = [] (VortaneKnob& k) { return [&k] { return juce::Point<float> (k.getLeftModulation(), k.getRightModulation()); }; };
+    const Shown shown[] = { { destIn, slider (panel.getLevelSlider (false).getModulation()) },
+                            { destOut, slider (panel.getLevelSlider (true).getModulation()) },
+                            { destDrive, slider (panel.getDriveSlider().getModulation()) },
+                            { destCutoff, knob (panel.getKnob (destCutoff)) },
+                            { destResonance, knob (panel.getKnob (destResonance)) },
+                            { destType, knob (panel.getKnob (destType)) } };
+
+    const auto settle = [&]
+    {
+        for (const auto& s : shown)
+            d.displayValues[2 * s.destination].store (0.0), d.displayValues[2 * s.destination + 1].store (0.0);
+        return pumpUntil ([&] { for (const auto& s : shown) if (s.leftAndRight() != juce::Point<float>()) return false; return true; });
+    };
+
+    for (const double reading : { std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                                  -std::numeric_limits<double>::infinity() })
+    {
+        ASSERT_TRUE (settle());
+        for (const auto& s : shown)
+        {
+            d.displayValues[2 * s.destination].store (0.1);
+            d.displayValues[2 * s.destination + 1].store (reading);
+        }
+
+        for (const auto& s : shown)
+        {
+            SCOPED_TRACE (testing::Message() << "destination " << s.destination << " reading " << reading);
+            EXPECT_TRUE (pumpUntil ([&] { return s.leftAndRight().x > 0.0f; }));
+            EXPECT_EQ (s.leftAndRight().y, 0.0f);
+        }
+    }
+}
+
+TEST_F (PanelTest, theModulationButtonsStandAboveEverythingAtTheirPlaces)
+{
+    PanelOnDesktop window;
+    auto& panel = window.panel();
+
+    // Each 16 × 16 button against its control, in the panel's points.
+    const std::pair<int, juce::Point<int>> places[] = {
+        { destCutoff, { 343, 161 } }, { destResonance, { 491, 192 } }, { destType, { 196, 192 } },
+        { destDrive, { 343, 267 } }, { destOut, { 620, 211 } }, { destIn, { 66, 211 } } };
+
+    for (const auto& [destination, topLeft] : places)
+    {
+        auto& button = panel.getModulationButton (destination);
+        EXPECT_EQ (button.getBounds(), juce::Rectangle<int> (topLeft.x, topLeft.y, 16, 16));
+        EXPECT_EQ (panel.getComponentAt (topLeft + juce::Point<int> (8, 8)), &button) << button.getDestinationName();
+    }
+}
+
+TEST_F (PanelTest, anIdleWindowRepaintsNothingAndAChangeRepaintsItsControls)
+{
+    PanelOnDesktop window;
+    pumpMessages (300);
+
+    // Every repaint in the window reaches the main window on its way to the screen.
+    auto& repaints = RepaintCounter::attachTo (window.window());
+    pumpMessages (500);
+    EXPECT_EQ (repaints.take(), 0);
+
+    startAt (*window.data().cutoff, 0.8f);
+    EXPECT_TRUE (pumpUntil ([&] { return repaints.count > 0; }));
+    pumpMessages (100);
+    repaints.take();
+
+    window.data().displayValues[2 * destDrive].store (0.2);
+    EXPECT_TRUE (pumpUntil ([&] { return repaints.count > 0; }));
+    pumpMessages (100);
+    repaints.take();
+    pumpMessages (300);
+    EXPECT_EQ (repaints.take(), 0);
+}
