@@ -26,6 +26,9 @@ BasicControl::BasicControl (QuilParam& p)
     valueEditor.addListener (this);
     valueEditor.setJustification (juce::Justification::centred);
     valueEditor.setBorder ({});
+    // A caret blinks on its own timer even while its editor is hidden: it exists only
+    // while the user types, so an idle window wakes no timer for it.
+    valueEditor.setCaretVisible (false);
     valueEditor.setInputFilter (new juce::TextEditor::LengthAndCharacterRestriction (64, editorCharacters), true);
 
     getProperties().set ("pIndex", p.getParameterIndex());
@@ -241,6 +244,7 @@ void BasicControl::mouseWheelMove (const juce::MouseEvent& e, const juce::MouseW
 //==============================================================================
 void BasicControl::openValueEditor (QuilTextEditor& editor, const juce::String& text)
 {
+    editor.setCaretVisible (true);
     addAndMakeVisible (editor);
     editor.toFront (false);
     editor.setText (text, true);
@@ -254,6 +258,7 @@ void BasicControl::closeValueEditor (QuilTextEditor& editor)
     if (editor.getParentComponent() == this)
     {
         removeChildComponent (&editor);
+        editor.setCaretVisible (false);
         repaint();
     }
 }

@@ -50,6 +50,7 @@ ModulationSliderStereo::ModulationSliderStereo (QuilParam& leftDepth, QuilParam*
     rightEditor.addListener (this);
     rightEditor.setJustification (juce::Justification::centred);
     rightEditor.setBorder ({});
+    rightEditor.setCaretVisible (false);   // as the value editor: a caret only while typing
 
     for (auto* editor : { &valueEditor, &rightEditor })
         editor->setInputFilter (new juce::TextEditor::LengthAndCharacterRestriction (64, "-0123456789. "), true);
