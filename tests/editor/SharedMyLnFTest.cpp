@@ -2,49 +2,30 @@
 
 #include <gtest/gtest.h>
 
-TEST (SharedMyLnF, firstUserBuildsItAndLastUserDeletesIt)
+TEST (SharedMyLnF, firstUserBuildsItLastUserDeletesItAndWhileInUseItIsTheDefaultWithItsTypeface)
 {
     ASSERT_EQ (SharedMyLnF::getInstance(), nullptr);
-
-    auto first = std::make_unique<SharedMyLnF>();
-    auto* shared = SharedMyLnF::getInstance();
-    ASSERT_NE (shared, nullptr);
-    EXPECT_EQ (&first->get(), shared);
-
-    auto second = std::make_unique<SharedMyLnF>();
-    EXPECT_EQ (&second->get(), shared);
-    EXPECT_EQ (SharedMyLnF::getUserCount(), 2);
-
-    first.reset();
-    EXPECT_EQ (SharedMyLnF::getInstance(), shared);
-    EXPECT_EQ (SharedMyLnF::getUserCount(), 1);
-
-    second.reset();
-    EXPECT_EQ (SharedMyLnF::getInstance(), nullptr);
-    EXPECT_EQ (SharedMyLnF::getUserCount(), 0);
-
-    SharedMyLnF again;
-    EXPECT_NE (SharedMyLnF::getInstance(), nullptr);
-}
-
-TEST (SharedMyLnF, whileInUseItIsTheDefaultAndAfterTheLastUseNeitherItNorItsTypefaceIs)
-{
     juce::Typeface::Ptr embedded;
-
     {
-        SharedMyLnF use;
-        use.makeDefault();
-        EXPECT_EQ (&juce::LookAndFeel::getDefaultLookAndFeel(), &use.get());
+        auto first = std::make_unique<SharedMyLnF>();
+        auto* shared = SharedMyLnF::getInstance();
+        ASSERT_NE (shared, nullptr);
+        SharedMyLnF second;
+        EXPECT_EQ (&second.get(), shared);
+
+        first.reset();
+        ASSERT_EQ (SharedMyLnF::getInstance(), shared);
+        second.makeDefault();
 
         // A component without a look-and-feel of its own draws with it, fonts included.
         juce::Label label;
-        EXPECT_EQ (&label.getLookAndFeel(), &use.get());
+        EXPECT_EQ (&label.getLookAndFeel(), shared);
         EXPECT_EQ (label.findColour (juce::Label::textColourId), juce::Colour (0xFFEAEAEA));
-
-        embedded = use->getTypefaceForFont (juce::Font (13.0f));
+        embedded = second->getTypefaceForFont (juce::Font (13.0f));
         EXPECT_EQ (juce::Font (13.0f).getTypefacePtr(), embedded);
     }
 
+    EXPECT_EQ (SharedMyLnF::getInstance(), nullptr);
     EXPECT_EQ (dynamic_cast<MyLnF*> (&juce::LookAndFeel::getDefaultLookAndFeel()), nullptr);
     EXPECT_NE (juce::Font (13.0f).getTypefacePtr(), embedded);
 }

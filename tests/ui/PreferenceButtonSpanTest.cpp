@@ -17,17 +17,12 @@ TEST_F (PreferenceButtonTest, optionsAreEqualCellsDownTheColumnInsetByOneAndFive
     scale.setBounds (116, 84, 50, 150);
 
     ASSERT_EQ (scale.getNumOptions(), 5u);
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ (scale.getOptionRects()[(size_t) i], (juce::Rectangle<float> (1.0f, 30.0f * (float) i + 5.0f, 48.0f, 20.0f)));
+    EXPECT_EQ (scale.getOptionRects()[4], juce::Rectangle<float> (1.0f, 125.0f, 48.0f, 20.0f));
 
     // Left and top edges belong to an option, right and bottom edges do not.
-    EXPECT_EQ (scale.optionAt ({ 1.0f, 5.0f }), 0);
-    EXPECT_EQ (scale.optionAt ({ 48.9f, 24.9f }), 0);
-    EXPECT_EQ (scale.optionAt ({ 49.0f, 10.0f }), -1);
-    EXPECT_EQ (scale.optionAt ({ 10.0f, 25.0f }), -1);
-    EXPECT_EQ (scale.optionAt ({ 10.0f, 35.0f }), 1);
-    EXPECT_EQ (scale.optionAt ({ 10.0f, 144.9f }), 4);
-    EXPECT_EQ (scale.getTooltip(), "UI scaling percentage");
+    for (auto [x, y, option] : { std::tuple { 1.0f, 5.0f, 0 }, { 48.9f, 24.9f, 0 }, { 49.0f, 10.0f, -1 },
+                                 { 10.0f, 25.0f, -1 }, { 10.0f, 35.0f, 1 }, { 10.0f, 144.9f, 4 } })
+        EXPECT_EQ (scale.optionAt ({ x, y }), option) << x << ", " << y;
 }
 
 TEST_F (PreferenceButtonTest, rightClicksControlClicksAndClicksBetweenOptionsSelectNothing)
