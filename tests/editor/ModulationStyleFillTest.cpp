@@ -29,7 +29,7 @@ TEST (ModulationStyleFill, theFirstWindowCopiesFrameColoursAndEightRowsAndASecon
     EXPECT_EQ (style.outerGradientColours, (Colours { 0xFF424748u, 0xFF1A1B24u, 0xFF1A1B24u }));
     EXPECT_EQ (style.innerGradientColours, (Colours { 0xFF373A3Eu, 0xFF111118u }));
 
-    // Row 1 holds the product's own colours, row 8 the scheme's, each in its place.
+    // Row 1 holds the product's own colours, each in its place.
     const auto& first = style.records[0];
     EXPECT_EQ (first.firstPair, withAdjusted (lookAndFeel, 0xFF96FF98));
     EXPECT_EQ (first.secondPair, withAdjusted (lookAndFeel, 0xFFA8D56A));
@@ -37,16 +37,4 @@ TEST (ModulationStyleFill, theFirstWindowCopiesFrameColoursAndEightRowsAndASecon
                (Colours { 0xFFBCCE99u, 0xFFFAFAFAu, 0xFF89FE84u, 0xFF787E91u }));
     EXPECT_EQ (first.thirdPair, (Colours { 0xFF2F3336u, 0xFF15161Bu }));
     EXPECT_EQ (first.fourthPair, (Colours { 0x6696FF98u, 0x66A8D56Au }));
-
-    const auto& last = style.records[7];
-    EXPECT_EQ ((Colours { last.titleColour, last.valueTextColour, last.switchColour, last.captionColour }),
-               (Colours { 0xFFFD656Au, 0xFFE25D87u, 0xFFE25D87u, 0xFF8D3A54u }));
-    EXPECT_EQ (last.thirdPair, (Colours { 0xFF2F304Du, 0xFF211F31u }));
-
-    // Another look-and-feel gives black for the ids it lacks.
-    ModulationStyle other;
-    juce::LookAndFeel_V4 plain;
-    EXPECT_TRUE (fillModulationStyle (other, plain));
-    EXPECT_EQ (other.outerFrameColour, 0xFF000000u);
-    EXPECT_EQ (other.records.size(), 8u);
 }

@@ -9,15 +9,13 @@ namespace
         screen, and the parameters' own names and value texts across their ranges. */
     juce::StringArray interfaceTexts()
     {
-        juce::StringArray texts {
-            "IN", "OUT", "CUTOFF", "RES", "DRIVE", "TYPE", "RESONANCE", "OUTPUT", "LP", "BP", "HP",
-            "-inf", "0.6k", "20k", "SETTINGS", "CLOSE", "KNOB MODE", "GUI SCALE", "Round", "Linear",
-            "50%", "75%", "100%", "150%", "200%", "Knob rotation mouse movement type", "UI scaling percentage",
-            "- -", juce::String::fromUTF8 ("\xc2\xb7 \xc2\xb7 \xc2\xb7"), "CC 0123456789",
-            juce::String ("v1.1.1, ") + __DATE__ + ", " + __TIME__, "Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec",
-            "quillmere.example ", "0123456789khz. ", "Cold", "Hot", "On", "Off", "Mono", "Stereo (linked)",
-            "Stereo (unlinked)", "kHz", "Hz"
-        };
+        juce::StringArray texts { "IN OUT CUTOFF RES DRIVE TYPE RESONANCE OUTPUT LP BP HP -inf 0.6k 20k kHz Hz",
+                                  "SETTINGS CLOSE KNOB MODE GUI SCALE Round Linear 50% 75% 100% 150% 200%",
+                                  "Knob rotation mouse movement type", "UI scaling percentage", "CC 0123456789 - -",
+                                  juce::String::fromUTF8 ("\xc2\xb7 \xc2\xb7 \xc2\xb7"), "quillmere.example 0123456789khz.",
+                                  juce::String ("v1.1.1, ") + __DATE__ + ", " + __TIME__,
+                                  "Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec",
+                                  "Cold Hot On Off Mono Stereo (linked) Stereo (unlinked)" };
 
         TestProcessor processor;
         for (auto* p : processor->getParameters())

@@ -2,28 +2,9 @@
 #include "support/MouseEvents.h"
 #include "ui/lnf/QuilLnF.h"
 #include "ui/toolkit/KnobRotationPreferenceButton.h"
-#include "ui/toolkit/PluginScaler.h"
-#include "ui/toolkit/PluginScalerPreferenceButton.h"
 
 // Plain clicks on the option rows are driven in a real window.
 using PreferenceButtonTest = WithoutPrefs<>;
-
-TEST_F (PreferenceButtonTest, optionsAreEqualCellsDownTheColumnInsetByOneAndFive)
-{
-    TestProcessor processor;
-    juce::Component outer;
-    PluginScaler scaler (*processor, outer);
-    PluginScalerPreferenceButton scale (scaler);
-    scale.setBounds (116, 84, 50, 150);
-
-    ASSERT_EQ (scale.getNumOptions(), 5u);
-    EXPECT_EQ (scale.getOptionRects()[4], juce::Rectangle<float> (1.0f, 125.0f, 48.0f, 20.0f));
-
-    // Left and top edges belong to an option, right and bottom edges do not.
-    for (auto [x, y, option] : { std::tuple { 1.0f, 5.0f, 0 }, { 48.9f, 24.9f, 0 }, { 49.0f, 10.0f, -1 },
-                                 { 10.0f, 25.0f, -1 }, { 10.0f, 35.0f, 1 }, { 10.0f, 144.9f, 4 } })
-        EXPECT_EQ (scale.optionAt ({ x, y }), option) << x << ", " << y;
-}
 
 TEST_F (PreferenceButtonTest, rightClicksControlClicksAndClicksBetweenOptionsSelectNothing)
 {

@@ -1,4 +1,5 @@
 #include "support/ImageChecks.h"
+#include "ui/lnf/IconSet.h"
 #include "ui/lnf/QuilLnF.h"
 
 using juce::Colour;
@@ -48,4 +49,14 @@ TEST (QuilLnF, labelsDrawTheirTextUnlessEditedAndButtonOutlinesLightUpOnHover)
             lookAndFeel.drawButtonBackground (g, button, juce::Colours::red, over, false); });
         EXPECT_EQ (image.getPixelAt (20, 1), over ? Colour (0xFFD2E2FF).withBrightness (1.0f) : juce::Colours::black);
     }
+}
+
+// The website button shows one of these icons; indices outside the set give nothing.
+TEST (QuilLnF, loadsItsEightIconsFilledNonZero)
+{
+    const auto icons = QuilLnF().getIcons();
+    ASSERT_EQ (icons.size(), IconSet::numIcons);
+    for (const auto& icon : icons)
+        EXPECT_TRUE (! icon.isEmpty() && icon.isUsingNonZeroWinding());
+    EXPECT_TRUE (IconSet::loadIcon (IconSet::numIcons).isEmpty());
 }
