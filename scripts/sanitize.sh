@@ -24,4 +24,4 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:strict_stri
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 export TSAN_OPTIONS="${TSAN_OPTIONS:-halt_on_error=1:second_deadlock_stack=1}"
 
-"$build/tests/vortane_tests" --gtest_brief=1 --gtest_filter="$filter"
+DISPLAY=:none "$build/tests/vortane_tests" --gtest_brief=1 --gtest_filter="$filter"

@@ -1,8 +1,6 @@
 #include "support/EditorFixture.h"
 #include "support/FileWriteCounter.h"
 
-#include <gtest/gtest.h>
-
 namespace
 {
     struct OpenCase { const char* stored; int width, height; float factor; };
@@ -23,83 +21,60 @@ TEST_P (EditorOpenTest, opensAtTheStoredScaleWithTheMainWindowAtItsBaseSize)
     EXPECT_FLOAT_EQ (editor.window().getTransform().mat11, c.factor);
 }
 
+// The preferences' tests read every kind of stored text; those between the steps stay.
 INSTANTIATE_TEST_SUITE_P (Stored, EditorOpenTest, ::testing::Values (
-    OpenCase { nullptr, 703, 319, 1.0f },
-    OpenCase { "200", 1406, 638, 2.0f },
-    OpenCase { "150", 1054, 478, 1.5f },
-    OpenCase { "75", 527, 239, 0.75f },
-    OpenCase { "50", 351, 159, 0.5f },
-    OpenCase { "abc", 351, 159, 0.5f },
-    OpenCase { "0", 351, 159, 0.5f },
-    OpenCase { "120", 843, 382, 1.2f },
-    OpenCase { "300", 1406, 638, 2.0f }));
+    OpenCase { nullptr, 703, 319, 1.0f }, OpenCase { "75", 527, 239, 0.75f }, OpenCase { "120", 843, 382, 1.2f },
+    OpenCase { "abc", 351, 159, 0.5f }, OpenCase { "300", 1406, 638, 2.0f }));
 
 using EditorPrefsTest = WithoutPrefs<>;
 
-TEST_F (EditorPrefsTest, openingStoresTheScaleOnceAndTheTimerThenRests)
+TEST_F (EditorPrefsTest, openingAndQuickKeyPressesWriteOnceEachAndAHostResizeIsPutBackWithoutWriting)
 {
     // First start: the processor creates the empty file; the editor writes it once.
     TestProcessor processor;
-    ASSERT_TRUE (PrefsOnDisk::file().existsAsFile());
     EXPECT_EQ (PrefsOnDisk::read(), nullptr);
-
     FileWriteCounter writes (PrefsOnDisk::file());
     std::unique_ptr<juce::AudioProcessorEditor> editor (processor->createEditorIfNeeded());
+    auto& scaler = dynamic_cast<PluginScaler&> (*editor);
 
-    ASSERT_TRUE (pumpUntil ([&] { return ! dynamic_cast<PluginScaler&> (*editor).isTimerRunning(); }));
+    ASSERT_TRUE (pumpUntil ([&] { return ! scaler.isTimerRunning(); }));
     EXPECT_EQ (writes.count(), 1);
     ASSERT_NE (PrefsOnDisk::read(), nullptr);
     EXPECT_EQ (PrefsOnDisk::read()->getStringAttribute ("scale"), "100");
-}
 
-TEST_F (EditorPrefsTest, aHostResizeIsPutBackWithoutWritingThePreferences)
-{
-    PrefsOnDisk::write ({ { "scale", "75" } });
-    TestEditor editor;
-    ASSERT_TRUE (pumpUntil ([&] { return ! editor->isTimerRunning(); }));   // the opening write
+    for (auto key : { '-', '=', '=' })
+        scaler.keyPressed (juce::KeyPress (key, juce::ModifierKeys::commandModifier, key), editor.get());
+    ASSERT_TRUE (pumpUntil ([&] { return ! scaler.isTimerRunning(); }));
+    EXPECT_EQ (writes.count(), 2);
+    EXPECT_EQ (PrefsOnDisk::read()->getIntAttribute ("scale"), 150);
+    EXPECT_EQ (editor->getWidth(), 1054);
 
-    FileWriteCounter writes (PrefsOnDisk::file());
     editor->setSize (800, 400);
-    EXPECT_EQ (editor.window().getBounds(), juce::Rectangle<int> (0, 0, 703, 319));
-
-    ASSERT_TRUE (pumpUntil ([&] { return editor->getWidth() == 527; }));
-    EXPECT_EQ (editor->getHeight(), 239);
-    ASSERT_TRUE (pumpUntil ([&] { return ! editor->isTimerRunning(); }));
-    EXPECT_EQ (writes.count(), 0);
+    ASSERT_TRUE (pumpUntil ([&] { return editor->getWidth() == 1054; }));
+    EXPECT_EQ (editor->getHeight(), 478);
+    ASSERT_TRUE (pumpUntil ([&] { return ! scaler.isTimerRunning(); }));
+    EXPECT_EQ (writes.count(), 2);
 }
 
 namespace
 {
-    /** A host window that keeps its editor at its own size, answering each
-        resize right away or a moment later, and counts the editor's resizes. */
-    struct RefusingHost : juce::Component, juce::ComponentListener
+    /** A host window that keeps its editor at 703 × 319, answering each resize
+        right away or a moment later, and counts the editor's resizes. */
+    struct RefusingHost : juce::Component
     {
-        RefusingHost (juce::Component& e, bool answerLater) : editor (e), later (answerLater)
+        void childBoundsChanged (juce::Component* editor) override
         {
-            addAndMakeVisible (editor);
-            editor.addComponentListener (this);
-        }
-
-        ~RefusingHost() override { editor.removeComponentListener (this); }
-
-        void componentMovedOrResized (juce::Component&, bool, bool wasResized) override
-        {
-            if (! wasResized)
-                return;
-
             ++resizes;
-            if (editor.getWidth() == 703 && editor.getHeight() == 319)
+            if (editor->getWidth() == 703 && editor->getHeight() == 319)
                 return;
-
             if (later)
-                juce::MessageManager::callAsync ([safe = juce::Component::SafePointer<juce::Component> (&editor)]
+                juce::MessageManager::callAsync ([safe = SafePointer<juce::Component> (editor)]
                                                  { if (safe != nullptr) safe->setSize (703, 319); });
             else
-                editor.setSize (703, 319);
+                editor->setSize (703, 319);
         }
 
-        juce::Component& editor;
-        bool later;
+        bool later = false;
         int resizes = 0;
     };
 
@@ -109,7 +84,9 @@ namespace
 TEST_P (RefusingHostTest, aRefusedSizeNeitherLoopsTheTimerNorWritesAgain)
 {
     TestEditor editor;
-    RefusingHost host (*editor, GetParam());
+    RefusingHost host;
+    host.later = GetParam();
+    host.addAndMakeVisible (*editor);
 
     // Settled: the timer rests, and a round of posted messages (a host answering
     // later) neither resizes the editor nor starts the timer again. A loop never is.
@@ -129,8 +106,7 @@ TEST_P (RefusingHostTest, aRefusedSizeNeitherLoopsTheTimerNorWritesAgain)
     EXPECT_LE (host.resizes, 8);
     EXPECT_EQ (writes.count(), 1);
     EXPECT_EQ (PrefsOnDisk::read()->getIntAttribute ("scale"), 150);
-    EXPECT_EQ (editor->getWidth(), 703);     // the host's size stands
-    EXPECT_EQ (editor.window().getBounds(), juce::Rectangle<int> (0, 0, 703, 319));
+    EXPECT_EQ (editor->getWidth(), 703);   // the host's size stands
 }
 
 INSTANTIATE_TEST_SUITE_P (AnsweringAtOnceOrLater, RefusingHostTest, ::testing::Bool());
