@@ -92,7 +92,7 @@ namespace
 
     struct Result
     {
-        double secondsPerRun = 0.0;   // the fastest repetition: the least disturbed by other load
+        double secondsPerRun = 0.0;  // the fastest repetition: the least disturbed by other load
         unsigned long long checksum = 0;
 
         void add (double elapsed, unsigned long long sum)
@@ -115,7 +115,9 @@ namespace
         for (auto _ : state)
         {
             const auto start = std::chrono::steady_clock::now();
-            const auto sum = renderAll ([&] (auto& b) { processor->processBlock (b, midi); }, block);
+            const auto sum = renderAll ([&] (auto& b)
+                                        { processor->processBlock (b, midi); },
+                                        block);
             const double elapsed = std::chrono::duration<double> (std::chrono::steady_clock::now() - start).count();
             engineResult.add (elapsed, sum);
             state.counters["percentOfRealTime"] = 100.0 * elapsed / seconds;
@@ -138,10 +140,10 @@ namespace
         {
             const auto start = std::chrono::steady_clock::now();
             const auto sum = renderAll ([&] (auto& b)
-            {
+                                        {
                 juce::ScopedNoDenormals noDenormals;
-                model.render (b, 0, blockSize);
-            }, block);
+                model.render (b, 0, blockSize); },
+                                        block);
             const double elapsed = std::chrono::duration<double> (std::chrono::steady_clock::now() - start).count();
             referenceResult.add (elapsed, sum);
             state.counters["percentOfRealTime"] = 100.0 * elapsed / seconds;

@@ -30,7 +30,7 @@ public:
     /** Replaces the target (message thread). */
     void setTarget (Target newTarget);
 
-    static constexpr int intervalMs = 50;   // a preset a twentieth of a second after its controller is in time; fewer wake-ups idle
+    static constexpr int intervalMs = 50;  // a preset a twentieth of a second after its controller is in time; fewer wake-ups idle
 
 private:
     struct Request

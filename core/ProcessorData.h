@@ -36,14 +36,14 @@ struct ProcessorData
     std::unique_ptr<juce::AudioProcessorParameterGroup> groups[5];
 
     // Typed parameter pointers (owned by the processor's parameter tree).
-    QuilParamOnOff*            power     = nullptr;
-    QuilParamGrittleAmp12*     in        = nullptr;
-    QuilParamFrequencyHz*      cutoff    = nullptr;
+    QuilParamOnOff* power = nullptr;
+    QuilParamGrittleAmp12* in = nullptr;
+    QuilParamFrequencyHz* cutoff = nullptr;
     QuilParamPercentUnbounded* resonance = nullptr;
-    QuilParamFilterTypeSVF3*   type      = nullptr;
-    QuilParamGrittlePercent*   drive     = nullptr;
-    QuilParamNamedSelector*    driveMode = nullptr;
-    QuilParamGrittleAmp12*     out       = nullptr;
+    QuilParamFilterTypeSVF3* type = nullptr;
+    QuilParamGrittlePercent* drive = nullptr;
+    QuilParamNamedSelector* driveMode = nullptr;
+    QuilParamGrittleAmp12* out = nullptr;
 
     /** [destination][control input 0/1] */
     QuilParamStereoMod* stereoMode[numDestinations][2] {};
@@ -51,18 +51,18 @@ struct ProcessorData
     QuilParam* depth[numDestinations][2][2] {};
 
     // Meter read-outs, written by the voice once per block.
-    std::atomic<float> inputLevel[2]  { { 0.0f }, { 0.0f } };
-    std::atomic<bool>  inputClip[2]   { { false }, { false } };
+    std::atomic<float> inputLevel[2] { { 0.0f }, { 0.0f } };
+    std::atomic<bool> inputClip[2] { { false }, { false } };
     std::atomic<float> outputLevel[2] { { 0.0f }, { 0.0f } };
-    std::atomic<bool>  outputClip[2]  { { false }, { false } };
-    std::atomic<float> cvLevel[2]     { { 0.0f }, { 0.0f } };
+    std::atomic<bool> outputClip[2] { { false }, { false } };
+    std::atomic<float> cvLevel[2] { { 0.0f }, { 0.0f } };
 
     /** In L/R, Cutoff L/R, Resonance L/R, Type L/R, Drive L/R, Out L/R as the voice
         used them in its last block. */
     static constexpr int numDisplayValues = 12;
     std::atomic<double> displayValues[numDisplayValues] {
-        { 0.75 }, { 0.75 }, { 0.75 }, { 0.75 }, { 0.75 }, { 0.75 },
-        { 0.0 },  { 0.0 },  { 0.5 },  { 0.5 },  { 0.75 }, { 0.75 } };
+        { 0.75 }, { 0.75 }, { 0.75 }, { 0.75 }, { 0.75 }, { 0.75 }, { 0.0 }, { 0.0 }, { 0.5 }, { 0.5 }, { 0.75 }, { 0.75 }
+    };
 
     ModulationStyle modulationStyle;
 

@@ -41,7 +41,11 @@ namespace
         }
 
     private:
-        struct Name { const char* start; std::size_t length; };
+        struct Name
+        {
+            const char* start;
+            std::size_t length;
+        };
 
         const char* p;
         const char* const end;
@@ -305,10 +309,23 @@ bool SafeXml::isValidUtf8 (const void* data, std::size_t numBytes) noexcept
 
         int extra;
         unsigned code;
-        if ((c & 0xe0) == 0xc0)      { extra = 1; code = c & 0x1f; }
-        else if ((c & 0xf0) == 0xe0) { extra = 2; code = c & 0x0f; }
-        else if ((c & 0xf8) == 0xf0) { extra = 3; code = c & 0x07; }
-        else return false;
+        if ((c & 0xe0) == 0xc0)
+        {
+            extra = 1;
+            code = c & 0x1f;
+        }
+        else if ((c & 0xf0) == 0xe0)
+        {
+            extra = 2;
+            code = c & 0x0f;
+        }
+        else if ((c & 0xf8) == 0xf0)
+        {
+            extra = 3;
+            code = c & 0x07;
+        }
+        else
+            return false;
 
         if (end - s < extra)
             return false;

@@ -31,7 +31,7 @@ public:
     using juce::AudioProcessor::processBlock;
 
     double getTailLengthSeconds() const override { return 36000.0; }
-    bool acceptsMidi() const override  { return true; }
+    bool acceptsMidi() const override { return true; }
     bool producesMidi() const override { return false; }
     bool isMidiEffect() const override { return false; }
 
@@ -40,11 +40,11 @@ public:
 
     // Hosts list the one program by name (VST3 program list, LV2 preset label):
     // it must not be empty.
-    int getNumPrograms() override                               { return 1; }
-    int getCurrentProgram() override                            { return 0; }
-    void setCurrentProgram (int) override                       {}
-    const juce::String getProgramName (int) override            { return "Default"; }
-    void changeProgramName (int, const juce::String&) override  {}
+    int getNumPrograms() override { return 1; }
+    int getCurrentProgram() override { return 0; }
+    void setCurrentProgram (int) override {}
+    const juce::String getProgramName (int) override { return "Default"; }
+    void changeProgramName (int, const juce::String&) override {}
 
     void getStateInformation (juce::MemoryBlock& destData) override;
     void setStateInformation (const void* data, int sizeInBytes) override;
@@ -79,7 +79,8 @@ public:
     FilterSynth synth { this };
 
     /** Controller 119's requests, carried from the audio thread to the preset manager. */
-    PresetRequestQueue presetRequests { [this] (int presetNumber, int bank) { loadPresetAsync (presetNumber, bank); } };
+    PresetRequestQueue presetRequests { [this] (int presetNumber, int bank)
+                                        { loadPresetAsync (presetNumber, bank); } };
 
 private:
     void createParameters();

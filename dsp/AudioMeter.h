@@ -21,7 +21,6 @@ public:
     double level = 0.0;
 
 private:
-
     double releaseCoefficient = 0.019349962207105064;
     double blockRate = 344.53125;
     double releaseMs = 150.0;

@@ -6,9 +6,9 @@
     host text requests never wait for the audio thread. */
 namespace CutoffLaw
 {
-    constexpr double centreFrequency = 640.0;   // Hz at a normalised value of 0.5
-    constexpr double octaveSpan = 5.0;          // octaves from the centre to either end
-    constexpr double octaveLimit = 10.0;        // the octave table's reach
+    constexpr double centreFrequency = 640.0;  // Hz at a normalised value of 0.5
+    constexpr double octaveSpan = 5.0;         // octaves from the centre to either end
+    constexpr double octaveLimit = 10.0;       // the octave table's reach
 
     /** Hz for a normalised value, the octaves clamped to the table's reach
         (0.625 Hz .. 655360 Hz); NaN gives 0. */

@@ -14,7 +14,7 @@ struct Double2
     explicit Double2 (double both) noexcept : v (_mm_set1_pd (both)) {}
     Double2 (double left, double right) noexcept : v (_mm_set_pd (right, left)) {}
 
-    double left() const noexcept  { return _mm_cvtsd_f64 (v); }
+    double left() const noexcept { return _mm_cvtsd_f64 (v); }
     double right() const noexcept { return _mm_cvtsd_f64 (_mm_unpackhi_pd (v, v)); }
 
     friend Double2 operator+ (Double2 a, Double2 b) noexcept { return _mm_add_pd (a.v, b.v); }
@@ -29,20 +29,20 @@ struct Double2
     friend Double2 operator| (Double2 a, Double2 b) noexcept { return _mm_or_pd (a.v, b.v); }
 
     static Double2 sqrt (Double2 a) noexcept { return _mm_sqrt_pd (a.v); }
-    static Double2 abs (Double2 a) noexcept  { return _mm_andnot_pd (_mm_set1_pd (-0.0), a.v); }
+    static Double2 abs (Double2 a) noexcept { return _mm_andnot_pd (_mm_set1_pd (-0.0), a.v); }
 
     /** lo > v ? lo : v, per lane: the lower half of std::clamp. */
     static Double2 atLeast (Double2 lo, Double2 x) noexcept { return _mm_max_pd (lo.v, x.v); }
     /** hi < v ? hi : v, per lane: the upper half of std::clamp. */
-    static Double2 atMost (Double2 hi, Double2 x) noexcept  { return _mm_min_pd (hi.v, x.v); }
+    static Double2 atMost (Double2 hi, Double2 x) noexcept { return _mm_min_pd (hi.v, x.v); }
 
     /** Per lane exactly std::clamp (x, lo, hi), signed zeros included. */
     static Double2 clamp (Double2 x, Double2 lo, Double2 hi) noexcept { return atMost (hi, atLeast (lo, x)); }
 
     /** All-ones lanes where the comparison holds. */
-    static Double2 lessThan (Double2 a, Double2 b) noexcept     { return _mm_cmplt_pd (a.v, b.v); }
-    static Double2 equal (Double2 a, Double2 b) noexcept        { return _mm_cmpeq_pd (a.v, b.v); }
-    static Double2 atLeastZero (Double2 a) noexcept            { return _mm_cmpge_pd (a.v, _mm_setzero_pd()); }
+    static Double2 lessThan (Double2 a, Double2 b) noexcept { return _mm_cmplt_pd (a.v, b.v); }
+    static Double2 equal (Double2 a, Double2 b) noexcept { return _mm_cmpeq_pd (a.v, b.v); }
+    static Double2 atLeastZero (Double2 a) noexcept { return _mm_cmpge_pd (a.v, _mm_setzero_pd()); }
 
     /** mask ? a : b per lane, bit for bit. */
     static Double2 select (Double2 mask, Double2 a, Double2 b) noexcept

@@ -46,9 +46,9 @@ void FilterSynth::handleController (int midiChannel, int controllerNumber, int c
 
         switch (controllerNumber)
         {
-            case resetController:  ccListener->resetVoices(); break;
+            case resetController: ccListener->resetVoices(); break;
             case presetController: ccListener->presetSelectRequested (value, ccListener->storedBank.load()); break;
-            case bankController:   ccListener->storedBank.store (value); break;
+            case bankController: ccListener->storedBank.store (value); break;
             default: break;
         }
     }

@@ -7,7 +7,7 @@ class MidiCCListener;
 /** The one sound: applies to every note and channel. */
 struct noSound : public juce::SynthesiserSound
 {
-    bool appliesToNote (int) override    { return true; }
+    bool appliesToNote (int) override { return true; }
     bool appliesToChannel (int) override { return true; }
 };
 

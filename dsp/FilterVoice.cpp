@@ -136,7 +136,8 @@ void FilterVoice::resetFilter()
 void FilterVoice::updateParameterTargets()
 {
     const QuilParam* const mainParameters[numMainSmoothers] = {
-        data->cutoff, data->resonance, data->type, data->in, data->out, data->drive, data->driveMode };
+        data->cutoff, data->resonance, data->type, data->in, data->out, data->drive, data->driveMode
+    };
 
     double v = 0.0;
     for (int i = 0; i < numMainSmoothers; ++i)
@@ -174,8 +175,10 @@ void FilterVoice::renderNextBlock (juce::AudioBuffer<float>& buffer, int startSa
     const int numChannels = buffer.getNumChannels();
 
     // A buffer with fewer channels than the layout promises reads silence for the rest.
-    auto readChannel = [&] (int ch) -> const float* { return ch < numChannels ? buffer.getReadPointer (ch) : nullptr; };
-    auto writeChannel = [&] (int ch) -> float* { return ch < numChannels ? buffer.getWritePointer (ch) : nullptr; };
+    auto readChannel = [&] (int ch) -> const float*
+    { return ch < numChannels ? buffer.getReadPointer (ch) : nullptr; };
+    auto writeChannel = [&] (int ch) -> float*
+    { return ch < numChannels ? buffer.getWritePointer (ch) : nullptr; };
 
     const int cv2Channel = mainIn == 1 ? (sideChain == 2 ? 2 : 1)
                                        : (sideChain == 1 ? 2 : 3);
@@ -235,7 +238,8 @@ void FilterVoice::mixModulation (const Channels& channels, int offset, int n)
             for (int j = 0; j < n; ++j)
             {
                 const double second = depthRun[0][2 * j + 1];
-                const double right = mode == 0 ? second : mode == 1 ? -second : depthRun[1][2 * j + 1];
+                const double right = mode == 0 ? second : mode == 1 ? -second
+                                                                    : depthRun[1][2 * j + 1];
                 const Double2 term = Double2 (depthRun[0][2 * j], right) * Double2 (cv[j]);
                 cvSum[d][j] = (cvInput == 0 ? Double2 (0.0) : cvSum[d][j]) + term;
             }
@@ -246,14 +250,14 @@ void FilterVoice::mixModulation (const Channels& channels, int offset, int n)
 
     for (int j = 0; j < n; ++j)
     {
-        cutoffValue    = Double2::clamp (cvSum[destCutoff][j] + Double2 (mainValues[smCutoff][j]), zero, one);
+        cutoffValue = Double2::clamp (cvSum[destCutoff][j] + Double2 (mainValues[smCutoff][j]), zero, one);
         resonanceValue = Double2::clamp (cvSum[destResonance][j] + Double2 (mainValues[smResonance][j]), zero, Double2 (1.1));
-        typeValue      = Double2::clamp (cvSum[destType][j] + Double2 (mainValues[smType][j]), zero, one);
-        inValue        = Double2::clamp (cvSum[destIn][j] + Double2 (mainValues[smIn][j]), zero, one);
-        outValue       = Double2::clamp (cvSum[destOut][j] + Double2 (mainValues[smOut][j]), zero, one);
+        typeValue = Double2::clamp (cvSum[destType][j] + Double2 (mainValues[smType][j]), zero, one);
+        inValue = Double2::clamp (cvSum[destIn][j] + Double2 (mainValues[smIn][j]), zero, one);
+        outValue = Double2::clamp (cvSum[destOut][j] + Double2 (mainValues[smOut][j]), zero, one);
         // Limited like the others: beyond 1 the compensation would turn into gain with
         // inverted polarity.
-        driveValue     = Double2::clamp (cvSum[destDrive][j] + Double2 (mainValues[smDrive][j]), zero, one);
+        driveValue = Double2::clamp (cvSum[destDrive][j] + Double2 (mainValues[smDrive][j]), zero, one);
 
         // Input level and meters.
         gained = levelFor (inValue) * dry[j];

@@ -55,16 +55,26 @@ public:
     static constexpr int maxChunk = 64;
 
 private:
-    enum MainSmoother { smCutoff, smResonance, smType, smIn, smOut, smDrive, smDriveMode, numMainSmoothers };
+    enum MainSmoother
+    {
+        smCutoff,
+        smResonance,
+        smType,
+        smIn,
+        smOut,
+        smDrive,
+        smDriveMode,
+        numMainSmoothers
+    };
 
     struct DriveCoefficients
     {
-        Double2 lowCut;        // 0.75 x drive, before the shaper
-        Double2 lowBoost;      // 2 x drive, after it
-        Double2 gain;          // 1 + 31 drive^2
+        Double2 lowCut;    // 0.75 x drive, before the shaper
+        Double2 lowBoost;  // 2 x drive, after it
+        Double2 gain;      // 1 + 31 drive^2
         Double2 compensation;
-        Double2 onePoleGain;   // prewarped gain of the pre- and post-drive one-poles
-        Double2 onePoleNorm;   // 1 + that gain
+        Double2 onePoleGain;  // prewarped gain of the pre- and post-drive one-poles
+        Double2 onePoleNorm;  // 1 + that gain
         bool hot;
     };
 
@@ -75,7 +85,7 @@ private:
         const float* cv1;
         const float* cv2;
         float* outputLeft;
-        float* outputRight;   // null for a mono output
+        float* outputRight;  // null for a mono output
     };
 
     void renderChunk (const Channels& channels, int offset, int numSamples);
@@ -118,7 +128,7 @@ private:
 
     // The latest sample's values, shown by the editor and cleared by resetFilter.
     Double2 input, wet, gainedInput, filtered, cutoffMod, normalisedFrequency,
-            resonanceMod, typeMod, inMod, outMod, driveMod;
+        resonanceMod, typeMod, inMod, outMod, driveMod;
     double cvSample[2] {};
 
     // Meter holds of the running host block: input and output peaks, CV 1 and CV 2.

@@ -7,8 +7,8 @@
 struct SvfCoefficients
 {
     Double2 g, k, denominator;
-    Double2 saturation;     // c of the integrators' cubic
-    Double2 limit;          // L, where the cubic's slope reaches zero
+    Double2 saturation;  // c of the integrators' cubic
+    Double2 limit;       // L, where the cubic's slope reaches zero
     Double2 typeFraction;
     Double2 typeIs0, typeIs1, typeIs2;  // lane masks for the morph's lower neighbour
 };

@@ -28,8 +28,8 @@ void FilterGraphSVF::buildPath (juce::Path& open, juce::Path& closed, Inputs in,
     const float yPeak = mid - r * hh;
 
     const float xc = x + c * w;
-    const float s = (2.0f - d) * 0.2f * w;       // half-width of the slopes
-    const float k = (0.5f - 0.475f * r) * s;     // a higher resonance pulls the controls in: a narrower peak
+    const float s = (2.0f - d) * 0.2f * w;    // half-width of the slopes
+    const float k = (0.5f - 0.475f * r) * s;  // a higher resonance pulls the controls in: a narrower peak
 
     open.startNewSubPath (x, bottom);
     open.lineTo (x, yLow);

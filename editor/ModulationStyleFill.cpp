@@ -12,7 +12,8 @@ bool fillModulationStyle (ModulationStyle& style, juce::LookAndFeel& lookAndFeel
     auto colour = [&lookAndFeel] (int id) -> uint32_t
     {
         return (lookAndFeel.isColourSpecified (id) ? lookAndFeel.findColour (id)
-                                                   : juce::Colours::black).getARGB();
+                                                   : juce::Colours::black)
+            .getARGB();
     };
 
     auto adjusted = [&lookAndFeel] (uint32_t argb) -> uint32_t
@@ -36,11 +37,7 @@ bool fillModulationStyle (ModulationStyle& style, juce::LookAndFeel& lookAndFeel
         const auto q = colour (ids.q);
         const auto qAdjusted = adjusted (q);
 
-        addModulationRowColours (style, ModulationRowColours (p, pAdjusted, q, qAdjusted,
-                                                              colour (ids.pAgain), colour (ids.qAgain),
-                                                              colour (ids.qThird), colour (ids.shade1),
-                                                              colour (ids.shade2), colour (ids.qDark),
-                                                              colour (ids.pTrans), colour (ids.qTrans)));
+        addModulationRowColours (style, ModulationRowColours (p, pAdjusted, q, qAdjusted, colour (ids.pAgain), colour (ids.qAgain), colour (ids.qThird), colour (ids.shade1), colour (ids.shade2), colour (ids.qDark), colour (ids.pTrans), colour (ids.qTrans)));
     }
 
     style.filled = true;

@@ -16,10 +16,10 @@ public:
     static juce::String getLinkText();
 
     void setIcon (std::unique_ptr<juce::Drawable> newIcon);
-    juce::Drawable* getIcon() const noexcept                   { return icon.get(); }
+    juce::Drawable* getIcon() const noexcept { return icon.get(); }
     const juce::GlyphArrangement& getTextGlyphs (bool pressed) const noexcept { return pressed ? pressedText : text; }
-    const juce::DrawablePath& getOutline() const noexcept      { return outline; }
-    juce::Colour getTextColour (bool over) const noexcept      { return over ? hoverTextColour : textColour; }
+    const juce::DrawablePath& getOutline() const noexcept { return outline; }
+    juce::Colour getTextColour (bool over) const noexcept { return over ? hoverTextColour : textColour; }
 
     void resized() override;
     void paintButton (juce::Graphics&, bool over, bool down) override;

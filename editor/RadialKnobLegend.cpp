@@ -7,9 +7,9 @@
 
 namespace
 {
-    constexpr float startAngle = -2.3561945f;     // −135°
-    constexpr float sweep = 4.712389f;            // 270°
-    constexpr float ringEnd = 2.576106f;          // the sweep's half plus 0.22 rad
+    constexpr float startAngle = -2.3561945f;  // −135°
+    constexpr float sweep = 4.712389f;         // 270°
+    constexpr float ringEnd = 2.576106f;       // the sweep's half plus 0.22 rad
 
     juce::Colour scaledRgb (juce::Colour c, float factor)
     {
@@ -19,7 +19,8 @@ namespace
 
     juce::Colour brightened (juce::Colour c)
     {
-        const auto up = [] (juce::uint8 v) { return (juce::uint8) (255.0f - (255.0f - (float) v) / 1.4f); };
+        const auto up = [] (juce::uint8 v)
+        { return (juce::uint8) (255.0f - (255.0f - (float) v) / 1.4f); };
         return juce::Colour::fromRGBA (up (c.getRed()), up (c.getGreen()), up (c.getBlue()), c.getAlpha());
     }
 }
@@ -70,7 +71,8 @@ void RadialKnobLegend::resized()
     // The ring where the texts stand, a little longer than the sweep at each end.
     hitPath.clear();
     const float outer = radius + 2.0f, inner = radius - 16.0f;
-    const auto at = [this] (float r, float a) { return juce::Point<float> (cx + r * std::sin (a), cy - r * std::cos (a)); };
+    const auto at = [this] (float r, float a)
+    { return juce::Point<float> (cx + r * std::sin (a), cy - r * std::cos (a)); };
 
     if (outer > 0.0f)
     {

@@ -28,9 +28,9 @@ public:
     void resized() override;
     void updateFromParameters() override;
 
-    int getNumEntries() const noexcept                 { return entries.size(); }
-    int getHoveredIndex() const noexcept               { return hovered; }
-    int getSelectedIndex() const noexcept              { return selected; }
+    int getNumEntries() const noexcept { return entries.size(); }
+    int getHoveredIndex() const noexcept { return hovered; }
+    int getSelectedIndex() const noexcept { return selected; }
     /** The 20 × 10 box an entry's text is centred in, in the legend's coordinates. */
     juce::Rectangle<float> getEntryBox (int index) const;
     /** The value entry i stands for. */

@@ -21,7 +21,7 @@ public:
     SettingsScreen (PrefsFile& prefs, bool& knobModeFlag, PluginScaler& scaler);
     ~SettingsScreen() override;
 
-    bool isOpen() const noexcept           { return open; }
+    bool isOpen() const noexcept { return open; }
     void setOpen (bool shouldBeOpen) noexcept { open = shouldBeOpen; }
 
     void buttonClicked (juce::Button*) override;
@@ -34,12 +34,12 @@ public:
     /** A short line ending in a bracket facing the option column, as an outline. */
     static juce::Path makeConnector (juce::Rectangle<float> area);
 
-    KnobRotationPreferenceButton& getKnobModeButton() noexcept  { return knobModeButton; }
-    PluginScalerPreferenceButton& getScaleButton() noexcept     { return scaleButton; }
-    QuillmereWebsiteButton& getWebsiteButton() noexcept         { return websiteButton; }
-    SettingsScreenBackground& getBackgroundButton() noexcept    { return backgroundButton; }
-    DefaultSizeLabel& getTitle() noexcept                       { return title; }
-    const juce::Path& getConnector (int index) const noexcept   { return index == 0 ? connector1 : connector2; }
+    KnobRotationPreferenceButton& getKnobModeButton() noexcept { return knobModeButton; }
+    PluginScalerPreferenceButton& getScaleButton() noexcept { return scaleButton; }
+    QuillmereWebsiteButton& getWebsiteButton() noexcept { return websiteButton; }
+    SettingsScreenBackground& getBackgroundButton() noexcept { return backgroundButton; }
+    DefaultSizeLabel& getTitle() noexcept { return title; }
+    const juce::Path& getConnector (int index) const noexcept { return index == 0 ? connector1 : connector2; }
 
 private:
     BgImage background;

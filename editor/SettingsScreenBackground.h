@@ -10,7 +10,12 @@ public:
     SettingsScreenBackground();
     ~SettingsScreenBackground() override;
 
-    void setFill (juce::Colour colour) { fillColour = colour.getARGB(); fill = true; repaint(); }
+    void setFill (juce::Colour colour)
+    {
+        fillColour = colour.getARGB();
+        fill = true;
+        repaint();
+    }
 
     void paintButton (juce::Graphics&, bool over, bool down) override;
 

@@ -15,8 +15,8 @@ public:
     SharedMyLnF();
     ~SharedMyLnF();
 
-    MyLnF& get() const noexcept         { return *lookAndFeel; }
-    MyLnF* operator->() const noexcept  { return lookAndFeel; }
+    MyLnF& get() const noexcept { return *lookAndFeel; }
+    MyLnF* operator->() const noexcept { return lookAndFeel; }
 
     /** Clears the framework's typeface cache and makes the shared look-and-feel the
         framework's default, so every component without its own takes it. */

@@ -18,7 +18,7 @@ namespace
 
     // Bounds of the sliders in the panel, in points; their legends, captions and
     // modulation buttons stand against them.
-    const juce::Rectangle<int> inSliderBounds  { 57, 78, 36, 158 };
+    const juce::Rectangle<int> inSliderBounds { 57, 78, 36, 158 };
     const juce::Rectangle<int> outSliderBounds { 611, 78, 36, 158 };
     const juce::Rectangle<int> driveSliderBounds { 276, 215, 150, 70 };
 
@@ -95,24 +95,26 @@ UIContainer::~UIContainer() = default;
 
 VortaneKnob& UIContainer::getKnob (int destination) noexcept
 {
-    return destination == destResonance ? resonanceKnob : destination == destType ? typeKnob : cutoffKnob;
+    return destination == destResonance ? resonanceKnob : destination == destType ? typeKnob
+                                                                                  : cutoffKnob;
 }
 
 RadialKnobLegend& UIContainer::getKnobLegend (int destination) noexcept
 {
-    return destination == destResonance ? resonanceLegend : destination == destType ? typeLegend : cutoffLegend;
+    return destination == destResonance ? resonanceLegend : destination == destType ? typeLegend
+                                                                                    : cutoffLegend;
 }
 
 ModulationButton& UIContainer::getModulationButton (int destination) noexcept
 {
     switch (destination)
     {
-        case destIn:        return inModulation;
-        case destCutoff:    return cutoffModulation;
+        case destIn: return inModulation;
+        case destCutoff: return cutoffModulation;
         case destResonance: return resonanceModulation;
-        case destType:      return typeModulation;
-        case destDrive:     return driveModulation;
-        default:            return outModulation;
+        case destType: return typeModulation;
+        case destDrive: return driveModulation;
+        default: return outModulation;
     }
 }
 

@@ -31,17 +31,17 @@ public:
 
     /** The knobs' centres in the panel, in points. */
     static constexpr juce::Point<int> cutoffCentre { 351, 104 }, resonanceCentre { 499, 157 },
-                                      typeCentre { 203, 157 };
+        typeCentre { 203, 157 };
 
     const BgImage& getBackground() const noexcept { return background; }
     ModulationButton& getModulationButton (int destination) noexcept;
     /** The knob and legend of a destination: destCutoff, destResonance or destType. */
     VortaneKnob& getKnob (int destination) noexcept;
     RadialKnobLegend& getKnobLegend (int destination) noexcept;
-    VortaneSlider& getLevelSlider (bool output) noexcept            { return output ? outSlider : inSlider; }
-    VortaneSliderLegend& getLevelLegend (bool output) noexcept      { return output ? outLegend : inLegend; }
-    VortaneDriveSlider& getDriveSlider() noexcept                   { return driveSlider; }
-    VortaneDriveSliderLegend& getDriveLegend() noexcept             { return driveLegend; }
+    VortaneSlider& getLevelSlider (bool output) noexcept { return output ? outSlider : inSlider; }
+    VortaneSliderLegend& getLevelLegend (bool output) noexcept { return output ? outLegend : inLegend; }
+    VortaneDriveSlider& getDriveSlider() noexcept { return driveSlider; }
+    VortaneDriveSliderLegend& getDriveLegend() noexcept { return driveLegend; }
     VortaneDriveModeButton& getDriveModeButton (bool hot) noexcept { return hot ? hotButton : coldButton; }
 
 private:

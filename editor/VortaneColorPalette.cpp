@@ -10,8 +10,8 @@ void VortaneColorPalette::definePalette()
 {
     const int whiteId = ColourTable::colourId (8, 1);
     const auto white = lookAndFeel != nullptr && lookAndFeel->isColourSpecified (whiteId)
-                           ? lookAndFeel->findColour (whiteId)
-                           : juce::Colours::black;
+        ? lookAndFeel->findColour (whiteId)
+        : juce::Colours::black;
 
     setSlot (1, 1, Colour (VortaneColours::green));
     setSlot (1, 3, Colour (0xFF61DF88));
@@ -39,7 +39,7 @@ void VortaneColorPalette::applyToLookAndFeel()
         return;
 
     // The meter's background keeps what the look-and-feel's own palette set.
-    lookAndFeel->setColour (QuilColourIds::meterLow,  Colour (0xFF53D666));
+    lookAndFeel->setColour (QuilColourIds::meterLow, Colour (0xFF53D666));
     lookAndFeel->setColour (QuilColourIds::meterHigh, Colour (0xFFDE6D48));
 
     applyPaletteColours (*lookAndFeel, *this);

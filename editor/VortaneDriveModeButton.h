@@ -22,8 +22,8 @@ public:
     void resized() override;
     void paint (juce::Graphics&) override;
 
-    bool isLit() const noexcept          { return lit; }
-    bool isHotButton() const noexcept    { return hot; }
+    bool isLit() const noexcept { return lit; }
+    bool isHotButton() const noexcept { return hot; }
     const juce::Path& getIcon() const noexcept { return icon; }
 
 private:
@@ -33,7 +33,7 @@ private:
 
     juce::Colour litColour, litHoverColour, unlitColour, unlitHoverColour;
     juce::ColourGradient litBackground, hoverBackground;
-    const juce::Path iconShape;   // as embedded; fitted into icon on every resize
+    const juce::Path iconShape;  // as embedded; fitted into icon on every resize
     juce::Path icon, background;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VortaneDriveModeButton)

@@ -78,7 +78,7 @@ void VortaneDriveSlider::updateGraphics()
         const float a0 = a - skew * c, a1 = a + skew * c;
 
         juce::Point<float> from (cx + (outerRadius + 8.0f * g) * cosHalfTurns (a0), cy + (outerRadius + g) * sinHalfTurns (a0));
-        juce::Point<float> to   (cx + (innerRadius - 8.0f * g) * cosHalfTurns (a1), cy + (innerRadius - g) * sinHalfTurns (a1));
+        juce::Point<float> to (cx + (innerRadius - 8.0f * g) * cosHalfTurns (a1), cy + (innerRadius - g) * sinHalfTurns (a1));
 
         if (flipped)
         {
@@ -129,7 +129,8 @@ void VortaneDriveSlider::paint (juce::Graphics& g)
             const float t = (float) i / (float) (numSegments - 1);
             const float near = 1.0f - std::abs (juce::jlimit (-1.0f, 1.0f, (t - v) * 15.0f));
             const float alpha = t < v ? 1.0f : 0.8f * near * near + 0.11f;
-            const auto alphaByte = alpha <= 0.0f ? 0 : alpha >= 1.0f ? 255 : juce::roundToInt (alpha * 255.0f);
+            const auto alphaByte = alpha <= 0.0f ? 0 : alpha >= 1.0f ? 255
+                                                                     : juce::roundToInt (alpha * 255.0f);
             g.setColour (scale.getColourAtPosition ((double) t).withAlpha ((juce::uint8) alphaByte));
             g.fillPath (segments[(size_t) i]);
         }
@@ -138,9 +139,9 @@ void VortaneDriveSlider::paint (juce::Graphics& g)
     if (isValueEditorShowing())
         return;
 
-    g.setColour (isMouseButtonDown() ? juce::Colours::white
-                 : hoverState == 1   ? juce::Colour (accentColour)
-                                     : juce::Colours::white);
+    g.setColour (isMouseButtonDown()   ? juce::Colours::white
+                     : hoverState == 1 ? juce::Colour (accentColour)
+                                       : juce::Colours::white);
     g.setFont (font);
     g.drawText (getValueText(), valueEditor.getBounds(), juce::Justification::centred, true);
 }

@@ -25,8 +25,8 @@ public:
     void updateGraphics() override;
 
     /** Where the handle is drawn, before paint moves everything down by paintOffset. */
-    juce::Rectangle<float> getHandleBounds() const noexcept  { return handle; }
-    const ModulationReadout& getModulation() const noexcept  { return modulation; }
+    juce::Rectangle<float> getHandleBounds() const noexcept { return handle; }
+    const ModulationReadout& getModulation() const noexcept { return modulation; }
 
     /** paint draws the scale, handle and modulation lines this far below their geometry. */
     static constexpr float paintOffset = 20.0f;
@@ -35,7 +35,7 @@ private:
     ModulationReadout modulation;
     std::array<juce::Path, numSegments> segments;
     float outerRadius = 520.0f, innerRadius = 516.0f;
-    float skew = 0.0005f;       // half-turns a segment leans towards the value
+    float skew = 0.0005f;  // half-turns a segment leans towards the value
     bool flipped = false;
     juce::Path leftLine, rightLine;
     juce::Rectangle<float> handle;

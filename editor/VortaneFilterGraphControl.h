@@ -26,8 +26,8 @@ public:
     void paint (juce::Graphics&) override;
 
     /** The curve as the last poll built it. */
-    const juce::Path& getResponsePath() const noexcept   { return openPath; }
-    const juce::Path& getFilledPath() const noexcept     { return closedPath; }
+    const juce::Path& getResponsePath() const noexcept { return openPath; }
+    const juce::Path& getFilledPath() const noexcept { return closedPath; }
     juce::Rectangle<float> getGraphArea() const noexcept { return graphArea; }
 
     static constexpr juce::uint32 graphColour = 0xFF89FE84;
@@ -36,7 +36,7 @@ private:
     QuilParam* cutoffParam;
     QuilParam* resonanceParam;
     QuilParam* typeParam;
-    QuilParam* slopeParam = nullptr;   // the builder takes a slope; this product binds none
+    QuilParam* slopeParam = nullptr;  // the builder takes a slope; this product binds none
 
     float cutoff = 0.0f, resonance = 0.0f, type = 0.0f, slope = 0.0f;
 

@@ -64,14 +64,15 @@ void VortaneKnob::computeRadii()
     centre = (float) getWidth() * 0.5f;
     outerRadius = centre - (compact ? 24.0f : 23.0f);
     innerRadius = centre - 26.0f;
-    capRadius   = centre - (compact ? 29.5f : 32.5f);
-    ringRadius  = centre - (compact ? 38.0f : 42.0f);
+    capRadius = centre - (compact ? 29.5f : 32.5f);
+    ringRadius = centre - (compact ? 38.0f : 42.0f);
     notchRadius = centre - (compact ? 36.0f : 40.0f);
 }
 
 void VortaneKnob::updateColours()
 {
-    const auto colour = [this] (int id) { return findColour (id); };
+    const auto colour = [this] (int id)
+    { return findColour (id); };
     const int capBase = darkCap ? 0x2226002 : 0x2226006;
 
     capGradient = juce::ColourGradient (colour (capBase), centre, centre - capRadius,
@@ -141,7 +142,7 @@ void VortaneKnob::layOutText()
 {
     const float c = centre;
     valueRect = { c - 25.0f, c - 12.0f, 50.0f, 12.0f };
-    unitRect  = { c - 25.0f, c, 50.0f, 12.0f };
+    unitRect = { c - 25.0f, c, 50.0f, 12.0f };
     const bool noUnit = getValueUnit().isEmpty();
 
     if (! textAboveUnit)
@@ -248,7 +249,7 @@ void VortaneKnob::updateGraphics()
         arc.clear();
         const float end = 1.25f * pi + 1.5f * pi * modulationPosition[side];
         if (end == theta || ! std::isfinite (end))
-            continue;   // no modulation: nothing to show
+            continue;  // no modulation: nothing to show
 
         juce::Path line;
         line.addCentredArc (c, c, arcRadius[side], arcRadius[side], 0.0f, theta, end, true);

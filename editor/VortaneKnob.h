@@ -45,8 +45,8 @@ public:
     /** The number as drawn: with the compact option one decimal up to 99.499, else whole. */
     juce::String getDisplayedNumber() const;
 
-    float getLeftModulation() const noexcept   { return modulationPosition[0]; }
-    float getRightModulation() const noexcept  { return modulationPosition[1]; }
+    float getLeftModulation() const noexcept { return modulationPosition[0]; }
+    float getRightModulation() const noexcept { return modulationPosition[1]; }
     double getDisplayFrequency() const noexcept { return displayHz; }
 
 protected:
@@ -68,7 +68,7 @@ private:
     const int numSegments;
     float outerRadius = 0.0f, innerRadius = 0.0f, capRadius = 0.0f, ringRadius = 0.0f, notchRadius = 0.0f;
     float centre = 0.0f;
-    const float skew = 0.011f;     // in half-turns
+    const float skew = 0.011f;  // in half-turns
     float thickness;
 
     juce::ColourGradient capGradient, sheenGradient;

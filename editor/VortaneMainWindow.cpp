@@ -9,7 +9,7 @@
 
 namespace
 {
-    constexpr int linkIcon = 5;   // the chain link of the look-and-feel's icon set
+    constexpr int linkIcon = 5;  // the chain link of the look-and-feel's icon set
 
     // Raw modifier bits: right button or control asks for the pop-up; the command
     // (Meta) key vetoes it. The framework's command helper is control on Linux, so

@@ -39,14 +39,14 @@ public:
 
     static juce::String getVersionText();
 
-    UIContainer& getControlPanel() noexcept               { return controlPanel; }
-    SettingsScreen& getSettingsScreen() noexcept          { return settingsScreen; }
-    BypassButton& getBypassButton() noexcept              { return bypassButton; }
-    MonocolorTitleButton& getMakerLogo() noexcept         { return makerLogo; }
-    MulticolorTitleButton& getProductLogo() noexcept      { return productLogo; }
-    StatusBar& getStatusBar() noexcept                    { return statusBar; }
-    SettingsButton& getSettingsButton() noexcept          { return settingsButton; }
-    MyLnF& getSharedLookAndFeel() const noexcept          { return SharedMyLnF::get(); }
+    UIContainer& getControlPanel() noexcept { return controlPanel; }
+    SettingsScreen& getSettingsScreen() noexcept { return settingsScreen; }
+    BypassButton& getBypassButton() noexcept { return bypassButton; }
+    MonocolorTitleButton& getMakerLogo() noexcept { return makerLogo; }
+    MulticolorTitleButton& getProductLogo() noexcept { return productLogo; }
+    StatusBar& getStatusBar() noexcept { return statusBar; }
+    SettingsButton& getSettingsButton() noexcept { return settingsButton; }
+    MyLnF& getSharedLookAndFeel() const noexcept { return SharedMyLnF::get(); }
 
 private:
     /** The product's parameter that a component's "pIndex" names, or null. */

@@ -25,8 +25,8 @@ namespace VortaneResources
                                                 VortaneBinaryData::settingsScreen_pngSize);
     }
 
-    const void* getMakerLogoData() noexcept  { return VortaneBinaryData::makerLogo_path; }
-    size_t getMakerLogoSize() noexcept       { return (size_t) VortaneBinaryData::makerLogo_pathSize; }
+    const void* getMakerLogoData() noexcept { return VortaneBinaryData::makerLogo_path; }
+    size_t getMakerLogoSize() noexcept { return (size_t) VortaneBinaryData::makerLogo_pathSize; }
 
     juce::Path getMakerLogoOutline()
     {

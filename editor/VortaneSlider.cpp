@@ -37,7 +37,8 @@ void VortaneSlider::resized()
     font = juce::Font (QuilMetrics::getFontHeight (*this));
     valueEditor.setFont (font);
 
-    const auto colour = [this] (int id) { return findColour (id).getARGB(); };
+    const auto colour = [this] (int id)
+    { return findColour (id).getARGB(); };
     accentColour = colour (0x2001003);
     c0 = colour (alternativeColours ? 0x2227000 : 0x2001000);
     c1 = colour (alternativeColours ? 0x2227001 : 0x2001001);
@@ -111,9 +112,9 @@ void VortaneSlider::paint (juce::Graphics& g)
     if (isValueEditorShowing())
         return;
 
-    g.setColour (isMouseButtonDown() ? juce::Colours::white
-                 : hoverState == 1   ? juce::Colour (accentColour)
-                                     : juce::Colours::white);
+    g.setColour (isMouseButtonDown()   ? juce::Colours::white
+                     : hoverState == 1 ? juce::Colour (accentColour)
+                                       : juce::Colours::white);
     g.setFont (font);
     g.drawText (getValueText(), valueEditor.getBounds(), juce::Justification::centred, true);
 }

@@ -23,9 +23,9 @@ public:
     void updateFromParameters() override;
     void updateGraphics() override;
 
-    const juce::Path& getBarPath() const noexcept               { return bar; }
-    juce::Rectangle<float> getHandleBounds() const noexcept      { return handle.getHandleBounds(); }
-    const ModulationReadout& getModulation() const noexcept      { return modulation; }
+    const juce::Path& getBarPath() const noexcept { return bar; }
+    juce::Rectangle<float> getHandleBounds() const noexcept { return handle.getHandleBounds(); }
+    const ModulationReadout& getModulation() const noexcept { return modulation; }
 
 private:
     ModulationReadout modulation;

@@ -21,7 +21,7 @@ public:
 
     /** The height over which the label centres are spread (the panel sets it before layout). */
     void setSpan (float newSpan) noexcept { span = newSpan; }
-    float getSpan() const noexcept        { return span; }
+    float getSpan() const noexcept { return span; }
 
     void resized() override;
 

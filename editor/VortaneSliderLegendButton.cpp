@@ -72,14 +72,14 @@ void VortaneSliderLegendButton::resized()
 
     if (alternativeColours)
     {
-        textColour     = findColour (0x2227010).getARGB();
-        secondColour   = findColour (0x2227011).getARGB();
+        textColour = findColour (0x2227010).getARGB();
+        secondColour = findColour (0x2227011).getARGB();
         selectedColour = findColour (0x2227012).getARGB();
     }
     else
     {
-        textColour     = findColour (0x2000900).withMultipliedBrightness (1.2f).getARGB();
-        secondColour   = findColour (0x2000901).withMultipliedBrightness (1.2f).getARGB();
+        textColour = findColour (0x2000900).withMultipliedBrightness (1.2f).getARGB();
+        secondColour = findColour (0x2000901).withMultipliedBrightness (1.2f).getARGB();
         selectedColour = findColour (0x2000902).withMultipliedBrightness (1.2f).getARGB();
     }
 

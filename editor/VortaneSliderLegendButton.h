@@ -24,8 +24,8 @@ public:
     void paint (juce::Graphics&) override;
 
     const juce::String& getText() const noexcept { return text; }
-    float getStepValue() const noexcept          { return value; }
-    bool isSelected() const noexcept             { return selected; }
+    float getStepValue() const noexcept { return value; }
+    bool isSelected() const noexcept { return selected; }
     const juce::GlyphArrangement& getGlyphs() const noexcept { return glyphs; }
 
 private:

@@ -20,7 +20,8 @@ void MidiCCListener::removeCCListener (Listener* l)
 
 void MidiCCListener::notifyListeners (int index)
 {
-    listeners.call ([index] (Listener& l) { l.midiMappingChanged (index); });
+    listeners.call ([index] (Listener& l)
+                    { l.midiMappingChanged (index); });
 }
 
 bool MidiCCListener::isLearnable (int controllerNumber) noexcept

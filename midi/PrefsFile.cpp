@@ -2,7 +2,6 @@
 #include "core/SafeXml.h"
 #include "core/StateNumbers.h"
 
-
 PrefsFile::PrefsFile (const juce::String& productName)
     : prefsName (productName.removeCharacters (" ")),
       prefsElement (prefsName + "-Preferences"),
@@ -71,8 +70,7 @@ int PrefsFile::getPrefsScale() const
 
     // Read as a decimal integer (text that is no number reads as 0), limited to
     // the scaler's range; long digit runs are cut before they could overflow.
-    const auto digits = prefsElement.getStringAttribute ("scale").trimStart()
-                            .initialSectionContainingOnly ("+-0123456789").substring (0, 12);
+    const auto digits = prefsElement.getStringAttribute ("scale").trimStart().initialSectionContainingOnly ("+-0123456789").substring (0, 12);
     return (int) juce::jlimit<juce::int64> (minimumScale, maximumScale, digits.getLargeIntValue());
 }
 

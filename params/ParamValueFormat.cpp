@@ -35,5 +35,5 @@ namespace
     }
 }
 
-std::optional<int> roundToIndex (double x) noexcept     { return toIndex (std::nearbyint (x)); }
-std::optional<int> truncateToIndex (double x) noexcept  { return toIndex (std::trunc (x)); }
+std::optional<int> roundToIndex (double x) noexcept { return toIndex (std::nearbyint (x)); }
+std::optional<int> truncateToIndex (double x) noexcept { return toIndex (std::trunc (x)); }

@@ -23,7 +23,7 @@ float QuilParam::toReal (float normalised) const noexcept
     return normalised * rangeLengthF + rangeStartF;
 }
 
-float QuilParam::getValue() const               { return toNormalised (getRealValue()); }
+float QuilParam::getValue() const { return toNormalised (getRealValue()); }
 
 // A NaN from a host or a broken preset would reach the filter as a NaN coefficient;
 // the parameter keeps its value instead.
@@ -33,13 +33,13 @@ void QuilParam::setValue (float n)
         value.store ((double) toReal (n), std::memory_order_relaxed);
 }
 
-float QuilParam::getDefaultValue() const        { return toNormalised (defaultValue); }
-juce::String QuilParam::getLabel() const        { return label; }
-int QuilParam::getNumSteps() const              { return numSteps; }
-bool QuilParam::isDiscrete() const              { return numSteps >= 2; }
-bool QuilParam::isBoolean() const               { return numSteps == 2; }
-bool QuilParam::isAutomatable() const           { return automatable; }
-bool QuilParam::isMetaParameter() const         { return meta; }
+float QuilParam::getDefaultValue() const { return toNormalised (defaultValue); }
+juce::String QuilParam::getLabel() const { return label; }
+int QuilParam::getNumSteps() const { return numSteps; }
+bool QuilParam::isDiscrete() const { return numSteps >= 2; }
+bool QuilParam::isBoolean() const { return numSteps == 2; }
+bool QuilParam::isAutomatable() const { return automatable; }
+bool QuilParam::isMetaParameter() const { return meta; }
 
 juce::String QuilParam::cutToLength (const juce::String& text, int maximumLength)
 {

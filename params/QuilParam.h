@@ -46,8 +46,8 @@ public:
     /** The same inside a begin/end change gesture (used by controls and undo). */
     virtual void setRealValueAsGesture (float realValue);
 
-    double getRealValue() const noexcept           { return value.load (std::memory_order_relaxed); }
-    double getDefaultRealValue() const noexcept    { return defaultValue; }
+    double getRealValue() const noexcept { return value.load (std::memory_order_relaxed); }
+    double getDefaultRealValue() const noexcept { return defaultValue; }
 
     /** Normalised value for a real value, through the float range. */
     float toNormalised (double realValue) const noexcept;
@@ -56,15 +56,15 @@ public:
 
     void setRange (double start, double end);
     void setDefaultRealValue (double newDefault, bool alsoSetValue);
-    void setNumSteps (int steps) noexcept                { numSteps = steps; }
-    void setDecimalPlaces (int places) noexcept          { decimalPlaces = places; }
-    void setAutomatable (bool shouldBe) noexcept         { automatable = shouldBe; }
-    void setMeta (bool shouldBe) noexcept                { meta = shouldBe; }
+    void setNumSteps (int steps) noexcept { numSteps = steps; }
+    void setDecimalPlaces (int places) noexcept { decimalPlaces = places; }
+    void setAutomatable (bool shouldBe) noexcept { automatable = shouldBe; }
+    void setMeta (bool shouldBe) noexcept { meta = shouldBe; }
 
-    double getRangeStart() const noexcept   { return rangeStart; }
-    double getRangeEnd() const noexcept     { return rangeEnd; }
-    double getRangeLength() const noexcept  { return rangeLength; }
-    int getDecimalPlaces() const noexcept   { return decimalPlaces; }
+    double getRangeStart() const noexcept { return rangeStart; }
+    double getRangeEnd() const noexcept { return rangeEnd; }
+    double getRangeLength() const noexcept { return rangeLength; }
+    int getDecimalPlaces() const noexcept { return decimalPlaces; }
 
     //==============================================================================
     void setLocked (bool shouldBeLocked);
@@ -72,7 +72,7 @@ public:
 
     void addListener (Listener* l);
     void removeListener (Listener* l);
-    using juce::AudioProcessorParameter::addListener;     // the host-side listeners stay reachable
+    using juce::AudioProcessorParameter::addListener;  // the host-side listeners stay reachable
     using juce::AudioProcessorParameter::removeListener;
     /** Tells every own listener, last to first, under the listener lock. */
     void callLockListeners();

@@ -8,7 +8,7 @@ juce::String QuilParamPercentUnbounded::getText (float n, int maximumLength) con
     const double size = std::abs (x);
 
     const auto text = size >= 100.0 ? juce::String (std::nearbyint (x), 0)
-                    : size >= 10.0  ? juce::String (x, 1)
+        : size >= 10.0              ? juce::String (x, 1)
                                     : juce::String (x, 2);
     return cutToLength (text, maximumLength);
 }

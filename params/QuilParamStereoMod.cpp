@@ -24,7 +24,7 @@ juce::String QuilParamStereoMod::getText (float n, int) const
 {
     const auto mode = truncateToIndex ((double) toReal (n));
     return mode == 1 ? modeNames[1]
-         : mode == 2 ? modeNames[2]
+        : mode == 2  ? modeNames[2]
                      : modeNames[0];
 }
 

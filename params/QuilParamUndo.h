@@ -43,7 +43,7 @@ public:
     void setClock (Clock newClock) noexcept { clock = newClock; }
 
     static constexpr double mergeWindowSeconds = 0.05;
-    static constexpr int pendingIntervalMs = 50;   // gestures carry their own times: recording later changes no step
+    static constexpr int pendingIntervalMs = 50;  // gestures carry their own times: recording later changes no step
 
 private:
     struct Step

@@ -31,20 +31,46 @@ bool BankFile::nestingWithin (const juce::String& text, int maxDepth)
             continue;
         }
 
-        if (std::strncmp (s, "<!--", 4) == 0)              { skipPast ("-->"); continue; }
-        if (std::strncmp (s, "<![CDATA[", 9) == 0)         { skipPast ("]]>"); continue; }
-        if (s[1] == '?')                                   { skipPast ("?>");  continue; }
-        if (s[1] == '!')                                   { skipPast (">");   continue; }
-        if (s[1] == '/')                                   { --depth; skipPast (">"); continue; }
+        if (std::strncmp (s, "<!--", 4) == 0)
+        {
+            skipPast ("-->");
+            continue;
+        }
+        if (std::strncmp (s, "<![CDATA[", 9) == 0)
+        {
+            skipPast ("]]>");
+            continue;
+        }
+        if (s[1] == '?')
+        {
+            skipPast ("?>");
+            continue;
+        }
+        if (s[1] == '!')
+        {
+            skipPast (">");
+            continue;
+        }
+        if (s[1] == '/')
+        {
+            --depth;
+            skipPast (">");
+            continue;
+        }
 
         // A start tag: find its end outside quoted attribute values.
         char quote = 0;
         const char* p = s + 1;
         for (; *p != 0; ++p)
         {
-            if (quote != 0)            { if (*p == quote) quote = 0; }
-            else if (*p == '"' || *p == '\'') quote = *p;
-            else if (*p == '>')        break;
+            if (quote != 0)
+            {
+                if (*p == quote) quote = 0;
+            }
+            else if (*p == '"' || *p == '\'')
+                quote = *p;
+            else if (*p == '>')
+                break;
         }
 
         const bool selfClosing = *p == '>' && p[-1] == '/';
@@ -202,7 +228,8 @@ bool BankFile::write (const juce::File& file, const juce::XmlElement& document)
     // rename() replaces the old file atomically; the framework's own replacement
     // deletes the target first, which would leave no file if the move then failed.
     return std::rename (temp.getFile().getFullPathName().toRawUTF8(),
-                        file.getFullPathName().toRawUTF8()) == 0;
+                        file.getFullPathName().toRawUTF8())
+        == 0;
 }
 
 std::unique_ptr<juce::XmlElement> BankFile::makeDefaultUserBank()

@@ -34,9 +34,9 @@ namespace
     juce::File defaultUserBankFile()
     {
         return juce::File::getSpecialLocation (juce::File::userApplicationDataDirectory)
-                   .getChildFile ("Quillmere")
-                   .getChildFile ("Vortane")
-                   .getChildFile (PresetIds::productName + "Presets.kqb");
+            .getChildFile ("Quillmere")
+            .getChildFile ("Vortane")
+            .getChildFile (PresetIds::productName + "Presets.kqb");
     }
 }
 
@@ -45,10 +45,9 @@ PresetManager::PresetManager()
       userBankFile (defaultUserBankFile())
 {
     banks->modify ([] (juce::XmlElement& list)
-    {
+                   {
         if (list.getNumChildElements() == 0)
-            list.addChildElement (makePlaceholderBank().release());
-    });
+            list.addChildElement (makePlaceholderBank().release()); });
 
     // The list is filled once per process. When an earlier instance was destroyed
     // before it finished, the list still holds only the placeholder and this
@@ -98,7 +97,7 @@ std::unique_ptr<juce::XmlElement> PresetManager::findCurrentPreset() const
     const auto uuid = getCurrentUuid();
 
     return banks->read ([&] (const juce::XmlElement& list) -> std::unique_ptr<juce::XmlElement>
-    {
+                        {
         for (auto* bank : list.getChildIterator())
         {
             if (bank->getStringAttribute (PresetIds::bank) != bankName)
@@ -114,24 +113,23 @@ std::unique_ptr<juce::XmlElement> PresetManager::findCurrentPreset() const
         if (auto* firstBank = list.getFirstChildElement())
             return copyOf (firstBank->getFirstChildElement());
 
-        return {};
-    });
+        return {}; });
 }
 
 std::unique_ptr<juce::XmlElement> PresetManager::copyFirstPreset() const
 {
     return banks->read ([] (const juce::XmlElement& list) -> std::unique_ptr<juce::XmlElement>
-    {
+                        {
         if (auto* firstBank = list.getFirstChildElement())
             return copyOf (firstBank->getFirstChildElement());
 
-        return {};
-    });
+        return {}; });
 }
 
 std::unique_ptr<juce::XmlElement> PresetManager::copyBankList() const
 {
-    return banks->read ([] (const juce::XmlElement& list) { return std::make_unique<juce::XmlElement> (list); });
+    return banks->read ([] (const juce::XmlElement& list)
+                        { return std::make_unique<juce::XmlElement> (list); });
 }
 
 //==============================================================================
@@ -161,7 +159,8 @@ void PresetManager::setCurrentPresetInfo (juce::XmlElement& preset)
         currentUuid = uuid;
     }
 
-    presetListeners.call ([&] (Listener& l) { l.currentPresetChanged (name, bank, uuid); });
+    presetListeners.call ([&] (Listener& l)
+                          { l.currentPresetChanged (name, bank, uuid); });
 }
 
 PresetManager::CurrentPreset PresetManager::getCurrentPreset() const
@@ -220,9 +219,7 @@ int PresetManager::splitPairs (juce::StringArray& ids, juce::StringArray& values
 void PresetManager::addBank (const juce::XmlElement& bank)
 {
     const auto added = banks->modify ([&bank] (juce::XmlElement& list)
-    {
-        return SharedBankList::appendBank (list, bank);
-    });
+                                      { return SharedBankList::appendBank (list, bank); });
 
     if (added.index < 0)
         return;
@@ -244,7 +241,7 @@ void PresetManager::loadPresetAsync (int presetNumber, int)
         return;
 
     auto preset = banks->read ([presetNumber] (const juce::XmlElement& list) -> std::unique_ptr<juce::XmlElement>
-    {
+                               {
         const int numBanks = list.getNumChildElements();
         if (numBanks == 0)
             return {};
@@ -255,8 +252,7 @@ void PresetManager::loadPresetAsync (int presetNumber, int)
         if (presetNumber >= bank->getNumChildElements())
             return {};
 
-        return copyOf (bank->getChildElement (presetNumber));
-    });
+        return copyOf (bank->getChildElement (presetNumber)); });
 
     // The pool's threads race for the message-manager lock, so the jobs may get it in
     // any order: each carries its number and applies only while no later one exists.
@@ -268,7 +264,8 @@ void PresetManager::notifyBankListListeners (juce::ThreadPoolJob* job)
 {
     if (juce::MessageManager::existsAndIsCurrentThread())
     {
-        bankListListeners->listeners.call ([] (BankListListener& l) { l.bankListChanged(); });
+        bankListListeners->listeners.call ([] (BankListListener& l)
+                                           { l.bankListChanged(); });
         return;
     }
 
@@ -279,5 +276,6 @@ void PresetManager::notifyBankListListeners (juce::ThreadPoolJob* job)
     const auto mml = job != nullptr ? std::make_unique<juce::MessageManagerLock> (job)
                                     : std::make_unique<juce::MessageManagerLock> (juce::Thread::getCurrentThread());
     if (mml->lockWasGained())
-        bankListListeners->listeners.call ([] (BankListListener& l) { l.bankListChanged(); });
+        bankListListeners->listeners.call ([] (BankListListener& l)
+                                           { l.bankListChanged(); });
 }

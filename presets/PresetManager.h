@@ -23,7 +23,8 @@ public:
     {
         virtual ~Listener() = default;
         virtual void currentPresetChanged (const juce::String& name, const juce::String& bank,
-                                           const juce::String& uuid) = 0;
+                                           const juce::String& uuid)
+            = 0;
     };
 
     /** Told when the process-wide bank list has changed (with the message-manager
@@ -89,9 +90,9 @@ public:
         never apply out of order. */
     void loadPresetAsync (int presetNumber, int bank);
 
-    void addPresetListener (Listener* l)            { presetListeners.add (l); }
-    void removePresetListener (Listener* l)         { presetListeners.remove (l); }
-    void addBankListListener (BankListListener* l)  { bankListListeners->listeners.add (l); }
+    void addPresetListener (Listener* l) { presetListeners.add (l); }
+    void removePresetListener (Listener* l) { presetListeners.remove (l); }
+    void addBankListListener (BankListListener* l) { bankListListeners->listeners.add (l); }
     void removeBankListListener (BankListListener* l) { bankListListeners->listeners.remove (l); }
 
     /** True while this instance is filling the shared bank list. */

@@ -211,13 +211,12 @@ void SharedBankList::save (const juce::File& userBankFile, juce::int64 request)
     const auto covered = saveRequests.load();
 
     auto document = read ([this] (const juce::XmlElement& list) -> std::unique_ptr<juce::XmlElement>
-    {
+                          {
         // Before loading the list holds no user bank: writing it would empty the file.
         if (loadState != LoadState::loaded)
             return {};
 
-        return BankFile::makeCollection (list, juce::jmax (0, list.getIntAttribute (PresetIds::userBankIndex)));
-    });
+        return BankFile::makeCollection (list, juce::jmax (0, list.getIntAttribute (PresetIds::userBankIndex))); });
 
     if (document != nullptr && BankFile::write (userBankFile, *document))
         savedRequest = covered;

@@ -37,8 +37,8 @@ public:
 
     struct Added
     {
-        int index = -1;         // index in the list, -1 when the bank was refused
-        juce::String name;      // the name it was given (after renaming)
+        int index = -1;     // index in the list, -1 when the bank was refused
+        juce::String name;  // the name it was given (after renaming)
     };
 
     /** Appends a copy of a bank that the list accepts, renamed "name 1", "name 2" ...
@@ -79,15 +79,20 @@ public:
     bool isUserFileKept() const noexcept { return userFileKept; }
 
 private:
-    enum class LoadState { notLoaded, loading, loaded };
+    enum class LoadState
+    {
+        notLoaded,
+        loading,
+        loaded
+    };
 
     mutable juce::CriticalSection lock;
     juce::XmlElement banks { "Vortane" };
-    LoadState loadState = LoadState::notLoaded;   // guarded by lock
+    LoadState loadState = LoadState::notLoaded;  // guarded by lock
 
-    juce::CriticalSection saveLock;               // held by pool threads only, while writing
+    juce::CriticalSection saveLock;  // held by pool threads only, while writing
     std::atomic<juce::int64> saveRequests { 0 };
-    juce::int64 savedRequest = 0;                 // guarded by saveLock
+    juce::int64 savedRequest = 0;  // guarded by saveLock
     std::atomic<bool> userFileKept { false };
 
     JUCE_DECLARE_NON_COPYABLE (SharedBankList)

@@ -16,8 +16,8 @@ void ColorPalette::applyToLookAndFeel()
         return;
 
     lookAndFeel->setColour (QuilColourIds::meterBackground, juce::Colour (0x99000000));
-    lookAndFeel->setColour (QuilColourIds::meterLow,        juce::Colour (0xFF4D5069));
-    lookAndFeel->setColour (QuilColourIds::meterHigh,       juce::Colour (0xFF5DC2E8));
+    lookAndFeel->setColour (QuilColourIds::meterLow, juce::Colour (0xFF4D5069));
+    lookAndFeel->setColour (QuilColourIds::meterHigh, juce::Colour (0xFF5DC2E8));
 }
 
 void ColorPalette::finishPalette() {}
@@ -25,9 +25,9 @@ void ColorPalette::finishPalette() {}
 static juce::Colour startingColour (int group, int slot)
 {
     if (group == 8 && (slot == 1 || slot == 2)) return juce::Colours::white;
-    if (group == 9)                             return juce::Colours::black;
-    if (group == 11 && slot == 1)               return juce::Colour (0xFFFF4C4C);
-    if (group == 11 && slot == 2)               return juce::Colour (0xFF2F1A19);
+    if (group == 9) return juce::Colours::black;
+    if (group == 11 && slot == 1) return juce::Colour (0xFFFF4C4C);
+    if (group == 11 && slot == 2) return juce::Colour (0xFF2F1A19);
     return juce::Colour (ColorPalette::undefinedColour);
 }
 
@@ -53,12 +53,12 @@ void applyPaletteColours (juce::LookAndFeel& lookAndFeel, const ColorPalette& pa
 {
     using namespace QuilColourIds;
 
-    lookAndFeel.setColour (modOuterFrame,       palette.getCachedColour (20, 1));
-    lookAndFeel.setColour (modInnerFrame,       palette.getCachedColour (21, 1));
-    lookAndFeel.setColour (modOuterGradient1,   palette.getCachedColour (16, 1));
-    lookAndFeel.setColour (modOuterGradient2,   palette.getCachedColour (17, 1));
+    lookAndFeel.setColour (modOuterFrame, palette.getCachedColour (20, 1));
+    lookAndFeel.setColour (modInnerFrame, palette.getCachedColour (21, 1));
+    lookAndFeel.setColour (modOuterGradient1, palette.getCachedColour (16, 1));
+    lookAndFeel.setColour (modOuterGradient2, palette.getCachedColour (17, 1));
     lookAndFeel.setColour (modSliderBackground, palette.getCachedColour (20, 1));
-    lookAndFeel.setColour (modInnerGradient1,   palette.getCachedColour (18, 1));
-    lookAndFeel.setColour (modInnerGradient2,   palette.getCachedColour (19, 1));
-    lookAndFeel.setColour (modTickMarks,        palette.getCachedColour (10, 2));
+    lookAndFeel.setColour (modInnerGradient1, palette.getCachedColour (18, 1));
+    lookAndFeel.setColour (modInnerGradient2, palette.getCachedColour (19, 1));
+    lookAndFeel.setColour (modTickMarks, palette.getCachedColour (10, 2));
 }

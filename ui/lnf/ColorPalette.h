@@ -25,8 +25,8 @@ public:
     void setSlot (int group, int slot, juce::Colour colour);
 
     juce::Colour getCachedColour (int group, int slot) const noexcept { return table.getColour (group, slot); }
-    const ColourTable& getTable() const noexcept                   { return table; }
-    juce::LookAndFeel* getLookAndFeel() const noexcept             { return lookAndFeel; }
+    const ColourTable& getTable() const noexcept { return table; }
+    juce::LookAndFeel* getLookAndFeel() const noexcept { return lookAndFeel; }
 
 protected:
     juce::LookAndFeel* lookAndFeel;

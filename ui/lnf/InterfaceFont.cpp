@@ -3,8 +3,8 @@
 
 namespace InterfaceFont
 {
-    const void* getData() noexcept  { return VortaneBinaryData::robotoRegularSubset_ttf; }
-    size_t getSize() noexcept       { return (size_t) VortaneBinaryData::robotoRegularSubset_ttfSize; }
+    const void* getData() noexcept { return VortaneBinaryData::robotoRegularSubset_ttf; }
+    size_t getSize() noexcept { return (size_t) VortaneBinaryData::robotoRegularSubset_ttfSize; }
 
     juce::Typeface::Ptr createTypeface()
     {

@@ -7,37 +7,37 @@ namespace QuilColourIds
     // Drawing operations of the look-and-feel itself.
     enum : int
     {
-        boxFillActive       = 0x2002300,
-        boxFillIdle         = 0x2002301,
-        boxOutlineActive    = 0x2002302,
-        tabText             = 0x2002303,
-        iconNormal          = 0x2002304,
-        iconActive          = 0x2002305,
-        iconHighlighted     = 0x2002306,
-        iconDisabled        = 0x2002307,
-        tabFillActive       = 0x2002311,
-        tabFillIdle         = 0x2002312
+        boxFillActive = 0x2002300,
+        boxFillIdle = 0x2002301,
+        boxOutlineActive = 0x2002302,
+        tabText = 0x2002303,
+        iconNormal = 0x2002304,
+        iconActive = 0x2002305,
+        iconHighlighted = 0x2002306,
+        iconDisabled = 0x2002307,
+        tabFillActive = 0x2002311,
+        tabFillIdle = 0x2002312
     };
 
     // The modulation pop-up's frame and gradients, copied from palette slots.
     enum : int
     {
-        modOuterFrame       = 0x2222000,
+        modOuterFrame = 0x2222000,
         modSliderBackground = 0x2222001,
-        modOuterGradient1   = 0x2222002,
-        modOuterGradient2   = 0x2222003,
-        modInnerGradient1   = 0x2222004,
-        modInnerGradient2   = 0x2222005,
-        modTickMarks        = 0x2222006,
-        modInnerFrame       = 0x2331003
+        modOuterGradient1 = 0x2222002,
+        modOuterGradient2 = 0x2222003,
+        modInnerGradient1 = 0x2222004,
+        modInnerGradient2 = 0x2222005,
+        modTickMarks = 0x2222006,
+        modInnerFrame = 0x2331003
     };
 
     // The segmented stereo meter.
     enum : int
     {
-        meterBackground     = 0x2234001,
-        meterLow            = 0x2234002,
-        meterHigh           = 0x2234003
+        meterBackground = 0x2234001,
+        meterLow = 0x2234002,
+        meterHigh = 0x2234003
     };
 
     /** The ten colour IDs of one modulation-pop-up row. */

@@ -138,8 +138,7 @@ void QuilLnF::drawLabel (Graphics& g, Label& label)
 
     const auto font = getLabelFont (label);
     const auto border = label.getBorderSize();
-    const int maxLines = jmax (1, (int) ((float) (label.getHeight() - border.getTop() - border.getBottom())
-                                          / font.getHeight()));
+    const int maxLines = jmax (1, (int) ((float) (label.getHeight() - border.getTop() - border.getBottom()) / font.getHeight()));
 
     g.setColour (label.findColour (Label::textColourId));
     g.setFont (font);
@@ -175,20 +174,20 @@ void QuilLnF::loadIcons()
         icons.add (IconSet::loadIcon (i));
 }
 
-Array<Path> QuilLnF::getIcons() const             { return icons; }
-float QuilLnF::getFontHeight() const              { return standardFontHeight; }
-float QuilLnF::getSmallFontHeight() const         { return standardSmallFontHeight; }
-float QuilLnF::getCornerSize() const              { return standardCornerSize; }
-Image QuilLnF::getStatusBarImage() const          { return {}; }
+Array<Path> QuilLnF::getIcons() const { return icons; }
+float QuilLnF::getFontHeight() const { return standardFontHeight; }
+float QuilLnF::getSmallFontHeight() const { return standardSmallFontHeight; }
+float QuilLnF::getCornerSize() const { return standardCornerSize; }
+Image QuilLnF::getStatusBarImage() const { return {}; }
 
-Colour QuilLnF::getBackgroundColour() const       { return Colour (standardBackground); }
-Colour QuilLnF::getSecondaryColour() const        { return Colour (standardSecondary); }
-Colour QuilLnF::getTextColour() const             { return Colour (standardText); }
-Colour QuilLnF::getHighlightColour() const        { return Colour (standardHighlight); }
-Colour QuilLnF::getAccentColour() const           { return Colour (standardAccent); }
-Colour QuilLnF::getAccentDarkColour() const       { return Colour (standardAccentDark); }
-Colour QuilLnF::getAlertColour() const            { return Colour (standardAlert); }
-Colour QuilLnF::getAlertDarkColour() const        { return Colour (standardAlertDark); }
+Colour QuilLnF::getBackgroundColour() const { return Colour (standardBackground); }
+Colour QuilLnF::getSecondaryColour() const { return Colour (standardSecondary); }
+Colour QuilLnF::getTextColour() const { return Colour (standardText); }
+Colour QuilLnF::getHighlightColour() const { return Colour (standardHighlight); }
+Colour QuilLnF::getAccentColour() const { return Colour (standardAccent); }
+Colour QuilLnF::getAccentDarkColour() const { return Colour (standardAccentDark); }
+Colour QuilLnF::getAlertColour() const { return Colour (standardAlert); }
+Colour QuilLnF::getAlertDarkColour() const { return Colour (standardAlertDark); }
 
 Colour QuilLnF::adjustColour (Colour colour) const
 {
@@ -300,7 +299,6 @@ void QuilLnF::drawIconAndText (Graphics& g, Colour colour, int iconIndex, const 
     }
 
     g.setFont (Font (13.0f));
-    g.drawText (text, Rectangle<float> (textLeft, area.getY(), jmax (0.0f, area.getRight() - textLeft),
-                                        area.getHeight()),
+    g.drawText (text, Rectangle<float> (textLeft, area.getY(), jmax (0.0f, area.getRight() - textLeft), area.getHeight()),
                 Justification::centredLeft, true);
 }

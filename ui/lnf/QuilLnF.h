@@ -16,14 +16,14 @@ public:
     static constexpr float standardCornerSize = 6.0f;
 
     // The maker's base colours.
-    static constexpr juce::uint32 standardBackground  = 0xFF080934;
-    static constexpr juce::uint32 standardSecondary   = 0xFF44545E;
-    static constexpr juce::uint32 standardText        = 0xFFB8C7E4;
-    static constexpr juce::uint32 standardHighlight   = 0xFFD2E2FF;
-    static constexpr juce::uint32 standardAccent      = 0xFF00C9FF;
-    static constexpr juce::uint32 standardAccentDark  = 0xFF114562;
-    static constexpr juce::uint32 standardAlert       = 0xFFD04B4A;
-    static constexpr juce::uint32 standardAlertDark   = 0xFF2F1A19;
+    static constexpr juce::uint32 standardBackground = 0xFF080934;
+    static constexpr juce::uint32 standardSecondary = 0xFF44545E;
+    static constexpr juce::uint32 standardText = 0xFFB8C7E4;
+    static constexpr juce::uint32 standardHighlight = 0xFFD2E2FF;
+    static constexpr juce::uint32 standardAccent = 0xFF00C9FF;
+    static constexpr juce::uint32 standardAccentDark = 0xFF114562;
+    static constexpr juce::uint32 standardAlert = 0xFFD04B4A;
+    static constexpr juce::uint32 standardAlertDark = 0xFF2F1A19;
 
     QuilLnF();
     ~QuilLnF() override;

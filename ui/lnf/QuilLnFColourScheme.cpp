@@ -27,11 +27,11 @@ namespace
 void QuilLnF::setupColourScheme()
 {
     const auto background = getBackgroundColour();
-    const auto highlight  = getHighlightColour();
-    const auto secondary  = getSecondaryColour();
-    const auto accent     = getAccentColour();
-    const auto alert      = getAlertColour();
-    const auto none       = Colour (0x00000000);
+    const auto highlight = getHighlightColour();
+    const auto secondary = getSecondaryColour();
+    const auto accent = getAccentColour();
+    const auto alert = getAlertColour();
+    const auto none = Colour (0x00000000);
 
     // The framework's widgets.
     setColour (Label::textColourId, highlight);
@@ -65,17 +65,17 @@ void QuilLnF::setupColourScheme()
     setColour (AlertWindow::backgroundColourId, highlight);
 
     // The maker's IDs, one family per widget kind.
-    setColour (0x2000900, Colour (0xFF96B3C7));          // value-legend buttons
+    setColour (0x2000900, Colour (0xFF96B3C7));  // value-legend buttons
     setColour (0x2000901, secondary.withBrightness (0.9f));
     setColour (0x2000902, accent);
-    setColour (0x2001400, accent);                        // knob, drive slider, radial legend
-    setColour (0x2002000, accent);                        // MIDI-learn button states
+    setColour (0x2001400, accent);  // knob, drive slider, radial legend
+    setColour (0x2002000, accent);  // MIDI-learn button states
     setColour (0x2002001, highlight);
     setColour (0x2002002, alert);
     setColour (0x2002003, Colour (0xFF203038));
     setColour (0x2002004, Colour (0xFF333B40));
     setColour (0x2002005, Colour (0xFF2D2324));
-    setColour (0x2002100, accent);                        // preference buttons, main window
+    setColour (0x2002100, accent);  // preference buttons, main window
     setColour (0x2002101, highlight);
     setColour (0x2002102, accent.withAlpha ((uint8) 0x14));
     setColour (0x2002103, Colour (0x40000009));
@@ -83,7 +83,7 @@ void QuilLnF::setupColourScheme()
     setColour (0x2230201, Colour (0x730A0C0E));
 
     using namespace QuilColourIds;
-    setColour (boxFillActive, accent.withAlpha ((uint8) 0x26)); // this look-and-feel's drawing
+    setColour (boxFillActive, accent.withAlpha ((uint8) 0x26));  // this look-and-feel's drawing
     setColour (boxFillIdle, Colour (0x55222933));
     setColour (boxOutlineActive, accent);
     setColour (tabText, highlight);
@@ -93,8 +93,8 @@ void QuilLnF::setupColourScheme()
     setColour (iconDisabled, secondary);
     setColour (tabFillActive, accent.withAlpha ((uint8) 0x26));
     setColour (tabFillIdle, Colour (0x55464C55).withSaturation (0.4f));
-    setColour (0x2224000, Colour (0xFF7A7D7E));          // radial knob legend
-    setColour (0x2229001, Colour (0xFF44545E));          // status bar, main window
+    setColour (0x2224000, Colour (0xFF7A7D7E));  // radial knob legend
+    setColour (0x2229001, Colour (0xFF44545E));  // status bar, main window
 
     // The modulation pop-up's rows.
     for (int row = 0; row < numModulationRows; ++row)
@@ -102,12 +102,12 @@ void QuilLnF::setupColourScheme()
         const auto& ids = modulationRowIds[row];
         const auto& c = rowColours[row];
 
-        setColour (ids.p,      Colour (c.p));
-        setColour (ids.q,      Colour (c.q));
+        setColour (ids.p, Colour (c.p));
+        setColour (ids.q, Colour (c.q));
         setColour (ids.pAgain, Colour (c.p));
         setColour (ids.qAgain, Colour (c.q));
         setColour (ids.qThird, Colour (c.q));
-        setColour (ids.qDark,  Colour (c.qDark));
+        setColour (ids.qDark, Colour (c.qDark));
         setColour (ids.pTrans, Colour (c.pTrans));
         setColour (ids.qTrans, Colour (c.qTrans));
         setColour (ids.shade1, Colour (c.shade1));

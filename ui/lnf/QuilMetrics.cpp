@@ -55,13 +55,13 @@ namespace QuilMetrics
         return q != nullptr ? q->adjustColour (colour) : QuilLnF::standardAdjustColour (colour);
     }
 
-    float getFontHeight (const juce::Component& c)                 { return getFontHeight (c.getLookAndFeel()); }
-    float getSmallFontHeight (const juce::Component& c)            { return getSmallFontHeight (c.getLookAndFeel()); }
-    float getCornerSize (const juce::Component& c)                 { return getCornerSize (c.getLookAndFeel()); }
-    juce::Image getStatusBarImage (const juce::Component& c)       { return getStatusBarImage (c.getLookAndFeel()); }
-    juce::Colour getAccentColour (const juce::Component& c)        { return getAccentColour (c.getLookAndFeel()); }
-    juce::Colour getAccentDarkColour (const juce::Component& c)    { return getAccentDarkColour (c.getLookAndFeel()); }
-    juce::Colour getAlertColour (const juce::Component& c)         { return getAlertColour (c.getLookAndFeel()); }
+    float getFontHeight (const juce::Component& c) { return getFontHeight (c.getLookAndFeel()); }
+    float getSmallFontHeight (const juce::Component& c) { return getSmallFontHeight (c.getLookAndFeel()); }
+    float getCornerSize (const juce::Component& c) { return getCornerSize (c.getLookAndFeel()); }
+    juce::Image getStatusBarImage (const juce::Component& c) { return getStatusBarImage (c.getLookAndFeel()); }
+    juce::Colour getAccentColour (const juce::Component& c) { return getAccentColour (c.getLookAndFeel()); }
+    juce::Colour getAccentDarkColour (const juce::Component& c) { return getAccentDarkColour (c.getLookAndFeel()); }
+    juce::Colour getAlertColour (const juce::Component& c) { return getAlertColour (c.getLookAndFeel()); }
     juce::Colour adjustColour (const juce::Component& c, juce::Colour colour)
     {
         return adjustColour (c.getLookAndFeel(), colour);

@@ -9,7 +9,7 @@ public:
     BaseColoredComponent();
     ~BaseColoredComponent() override;
 
-    ColourTable& getColourTable() noexcept             { return colourTable; }
+    ColourTable& getColourTable() noexcept { return colourTable; }
     const ColourTable& getColourTable() const noexcept { return colourTable; }
 
 protected:

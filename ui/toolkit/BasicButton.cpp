@@ -30,7 +30,7 @@ void BasicButton::mouseDown (const juce::MouseEvent& e)
     if (toggleMode)
     {
         next = std::abs ((double) cachedValue - param->getRangeEnd()) < 1.0e-5 ? param->getRangeStart()
-                                                                                : param->getRangeEnd();
+                                                                               : param->getRangeEnd();
     }
     else
     {

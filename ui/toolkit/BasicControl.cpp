@@ -8,7 +8,7 @@
 namespace
 {
     const char* const editorCharacters = "-0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz#/. ";
-    const char* const typedCharacters  = "/-#01234567890.abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ ";
+    const char* const typedCharacters = "/-#01234567890.abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ ";
 }
 
 BasicControl::BasicControl (QuilParam& p)
@@ -113,8 +113,8 @@ void BasicControl::updateHover (juce::Point<int> position)
     }
 }
 
-void BasicControl::mouseMove (const juce::MouseEvent& e)   { updateHover (e.getPosition()); }
-void BasicControl::mouseEnter (const juce::MouseEvent& e)  { updateHover (e.getPosition()); }
+void BasicControl::mouseMove (const juce::MouseEvent& e) { updateHover (e.getPosition()); }
+void BasicControl::mouseEnter (const juce::MouseEvent& e) { updateHover (e.getPosition()); }
 
 void BasicControl::mouseExit (const juce::MouseEvent&)
 {

@@ -65,15 +65,15 @@ public:
     /** Replaces the drag gesture (for example by a horizontal one); a drag under way
         ends first. */
     void setGesture (std::unique_ptr<ControlGesture> newGesture);
-    ControlGesture& getGesture() const noexcept           { return *gesture; }
+    ControlGesture& getGesture() const noexcept { return *gesture; }
 
-    QuilParam& getParameter() const noexcept              { return *parameter; }
-    juce::Rectangle<int> getGestureArea() const noexcept  { return gestureArea; }
+    QuilParam& getParameter() const noexcept { return *parameter; }
+    juce::Rectangle<int> getGestureArea() const noexcept { return gestureArea; }
     /** −1 pointer away, 0 over the control, 1 over the value text. */
-    int getHoverState() const noexcept                    { return hoverState; }
-    bool isGestureOpen() const noexcept                   { return gestureOpen; }
-    bool isValueEditorShowing() const noexcept            { return valueEditor.getParentComponent() == this; }
-    QuilTextEditor& getValueEditor() noexcept             { return valueEditor; }
+    int getHoverState() const noexcept { return hoverState; }
+    bool isGestureOpen() const noexcept { return gestureOpen; }
+    bool isValueEditorShowing() const noexcept { return valueEditor.getParentComponent() == this; }
+    QuilTextEditor& getValueEditor() noexcept { return valueEditor; }
 
 protected:
     //==============================================================================
@@ -116,12 +116,12 @@ protected:
     static void setRealAsGesture (QuilParam&, float realValue);
 
     //==============================================================================
-    float cachedValue;            // real value at the last poll
-    float cachedNormalised;       // getValue() at the last poll
+    float cachedValue;       // real value at the last poll
+    float cachedNormalised;  // getValue() at the last poll
     float defaultValue;
-    float restoreValue;           // where a double-click on the default goes back to
+    float restoreValue;  // where a double-click on the default goes back to
     QuilParam* parameter;
-    QuilTextEditor valueEditor;   // a child only while the user types
+    QuilTextEditor valueEditor;  // a child only while the user types
     int hoverState = -1;
     juce::String valueText;
     std::unique_ptr<ControlGesture> gesture;
@@ -132,7 +132,7 @@ protected:
     juce::Font font;
 
 private:
-    ControlGesture* activeGesture = nullptr;   // latched at mouse-down
+    ControlGesture* activeGesture = nullptr;  // latched at mouse-down
     QuilParam* gestureParameter = nullptr;
     bool gestureOpen = false;
 

@@ -31,7 +31,7 @@ void BasicKnob::paint (juce::Graphics& g)
     g.setColour (juce::Colour (0xFF0000FF));
     g.strokePath (track, stroke);
 
-    const float theta = 0.75f + 1.5f * cachedNormalised;   // half-turns
+    const float theta = 0.75f + 1.5f * cachedNormalised;  // half-turns
     const float cosT = FastSine::cosHalfTurns (theta), sinT = FastSine::sinHalfTurns (theta);
     g.setColour (lightBlue);
     g.drawLine (c + 0.34f * w * cosT, c + 0.34f * w * sinT, c + 0.2822f * w * cosT, c + 0.2822f * w * sinT, 2.0f);

@@ -17,8 +17,8 @@ public:
     void mouseDown (const juce::MouseEvent&) override;
     void paint (juce::Graphics&) override;
 
-    CtrlGestRound& getRotaryGesture() const noexcept  { return *rotaryGesture; }
-    bool isRotary() const noexcept                    { return rotaryFlag != nullptr && *rotaryFlag; }
+    CtrlGestRound& getRotaryGesture() const noexcept { return *rotaryGesture; }
+    bool isRotary() const noexcept { return rotaryFlag != nullptr && *rotaryFlag; }
 
 protected:
     const bool* rotaryFlag;

@@ -14,7 +14,7 @@ public:
     void paint (juce::Graphics& g) override;
 
     const juce::Image& getImage() const noexcept { return image; }
-    float getScale() const noexcept              { return scale; }
+    float getScale() const noexcept { return scale; }
 
 private:
     juce::Image image;

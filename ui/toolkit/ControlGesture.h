@@ -14,8 +14,8 @@ public:
     ControlGesture();
     virtual ~ControlGesture();
 
-    void setSensitivity (float newSensitivity) noexcept  { sensitivity = newSensitivity; }
-    float getSensitivity() const noexcept                { return sensitivity; }
+    void setSensitivity (float newSensitivity) noexcept { sensitivity = newSensitivity; }
+    float getSensitivity() const noexcept { return sensitivity; }
 
     /** Records the drag's starting state and begins the parameter's change gesture.
         A pop-up click begins nothing and returns false. The area is in the control's
@@ -44,7 +44,7 @@ protected:
     static float fineFactor (const juce::MouseEvent&) noexcept;
 
     /** 1 / length, or 0 for an empty length so that such an area moves nothing. */
-    static float inverseOf (int length) noexcept  { return length > 0 ? 1.0f / (float) length : 0.0f; }
+    static float inverseOf (int length) noexcept { return length > 0 ? 1.0f / (float) length : 0.0f; }
 
     float sensitivity = 1.0f;
 

@@ -22,7 +22,7 @@ void CtrlGestHoriz::dragGesture (const juce::MouseEvent& e, QuilParam& p, bool)
 
     const float slowDown = 1.0f + 0.05f * juce::jmax (0.0f, std::abs (e.position.y - centreY) - 20.0f);
     const float d = sensitivity * fineFactor (e) * (e.position.x - lastX) * inverseWidth
-                      * (float) p.getRangeLength() / slowDown;
+        * (float) p.getRangeLength() / slowDown;
 
     setLimited (p, (float) p.getRealValue() + d);
     lastX = e.position.x;

@@ -12,7 +12,7 @@ public:
 
     /** Draws in this colour from now on, whatever the colour table holds. */
     void setFixedColour (juce::Colour colour);
-    bool usesFixedColour() const noexcept       { return useFixedColour; }
+    bool usesFixedColour() const noexcept { return useFixedColour; }
     juce::Colour getFixedColour() const noexcept { return juce::Colour (fixedColour); }
 
     void paint (juce::Graphics& g) override;

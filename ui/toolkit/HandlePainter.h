@@ -13,7 +13,7 @@ public:
     virtual void paintHandle (juce::Graphics& g) = 0;
 
     void setHandleBounds (juce::Rectangle<float> newBounds) noexcept { bounds = newBounds; }
-    juce::Rectangle<float> getHandleBounds() const noexcept          { return bounds; }
+    juce::Rectangle<float> getHandleBounds() const noexcept { return bounds; }
 
 protected:
     juce::Rectangle<float> bounds;

@@ -8,7 +8,7 @@ public:
     explicit IconTitleButton (bool isInteractive = true, float offsetWhenPressed = 1.0f) noexcept
         : interactive (isInteractive), pressOffset (offsetWhenPressed) {}
 
-    bool isInteractive() const noexcept  { return interactive; }
+    bool isInteractive() const noexcept { return interactive; }
     float getPressOffset() const noexcept { return pressOffset; }
 
 protected:

@@ -140,9 +140,10 @@ void LearnMidiCCButton::setLearnState (int newState)
     field.setColour (juce::TextEditor::textColourId, glyphColours[state]);
 
     field.clear();
-    field.setText (state == idle     ? juce::String ("- -")
-                 : state == learning ? learningText
-                                     : "CC " + juce::String (cachedController), false);
+    field.setText (state == idle           ? juce::String ("- -")
+                       : state == learning ? learningText
+                                           : "CC " + juce::String (cachedController),
+                   false);
 
     // While waiting, clicks go through the field to the button, which cancels.
     field.setInterceptsMouseClicks (state != learning, state != learning);
@@ -151,7 +152,8 @@ void LearnMidiCCButton::setLearnState (int newState)
 
 void LearnMidiCCButton::updateStateColours()
 {
-    const auto colour = [this] (int id) { return findColour (id); };
+    const auto colour = [this] (int id)
+    { return findColour (id); };
 
     glyphColours[idle] = colour (0x2002001);
     hoverGlyphColours[idle] = colour (0x2002000);

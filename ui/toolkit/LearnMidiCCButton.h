@@ -20,7 +20,12 @@ class LearnMidiCCButton : public juce::Component,
                           public juce::AsyncUpdater
 {
 public:
-    enum State { idle = 0, learning = 1, learned = 2 };
+    enum State
+    {
+        idle = 0,
+        learning = 1,
+        learned = 2
+    };
 
     LearnMidiCCButton (MidiCCListener& map, int parameterIndex);
     ~LearnMidiCCButton() override;
@@ -36,11 +41,11 @@ public:
     /** Shows a state: its caption, its field text and colour. */
     void setLearnState (int newState);
 
-    int getLearnState() const noexcept               { return state; }
-    const juce::String& getCaption() const noexcept  { return captions[state]; }
-    juce::String getFieldText() const                { return field.getText(); }
-    QuilTextEditor& getField() noexcept              { return field; }
-    int getParameterIndex() const noexcept           { return parameterIndex; }
+    int getLearnState() const noexcept { return state; }
+    const juce::String& getCaption() const noexcept { return captions[state]; }
+    juce::String getFieldText() const { return field.getText(); }
+    QuilTextEditor& getField() noexcept { return field; }
+    int getParameterIndex() const noexcept { return parameterIndex; }
     juce::Colour getGlyphColour (int s) const noexcept { return glyphColours[s]; }
 
     void mouseDown (const juce::MouseEvent&) override;
@@ -73,7 +78,7 @@ private:
     int state = idle;
     const juce::String captions[3] { " Learn", "  Rec", "Unmap" };
     const int parameterIndex;
-    int cachedController = -2;   // -2: the first check always counts as a change
+    int cachedController = -2;  // -2: the first check always counts as a change
     // The index the map reported last; the state check reads the map itself, which
     // may be newer still.
     std::atomic<int> reportedIndex { -1 };

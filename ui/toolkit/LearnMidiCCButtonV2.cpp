@@ -11,7 +11,8 @@ LearnMidiCCButtonV2::~LearnMidiCCButtonV2() = default;
 void LearnMidiCCButtonV2::updateStateColours()
 {
     colourTable.refreshColours();
-    const auto colour = [this] (int group, int slot) { return colourTable.getColour (group, slot); };
+    const auto colour = [this] (int group, int slot)
+    { return colourTable.getColour (group, slot); };
 
     glyphColours[idle] = colour (10, 3);
     hoverGlyphColours[idle] = colour (1, 1);

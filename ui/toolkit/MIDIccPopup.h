@@ -23,9 +23,9 @@ public:
 
     static juce::String componentIdFor (int parameterIndex);
 
-    LearnMidiCCButtonV2& getButton() noexcept      { return button; }
+    LearnMidiCCButtonV2& getButton() noexcept { return button; }
     const DefaultSizeLabel& getLabel() const noexcept { return label; }
-    const MIDIccPopupBg& getBox() const noexcept   { return box; }
+    const MIDIccPopupBg& getBox() const noexcept { return box; }
 
     void resized() override;
 

@@ -240,9 +240,7 @@ std::unique_ptr<ModulationPopup> ModulationButton::createPopup() const
 
     for (int c = 0; c < 2; ++c)
         if (auto* left = sources.depths[c][0])
-            newPopup->setColumn (c, std::make_unique<ModulationSliderStereo> (*left, sources.depths[c][1], sources.modes[c],
-                                                                              style, c, columnNames, sources.meters[c]));
-
+            newPopup->setColumn (c, std::make_unique<ModulationSliderStereo> (*left, sources.depths[c][1], sources.modes[c], style, c, columnNames, sources.meters[c]));
 
     return newPopup;
 }

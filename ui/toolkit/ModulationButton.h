@@ -55,13 +55,13 @@ public:
     void paint (juce::Graphics&) override;
     void resized() override;
 
-    const juce::String& getDestinationName() const noexcept   { return name; }
-    bool isColumnActive (int column) const noexcept           { return active[column & 1]; }
+    const juce::String& getDestinationName() const noexcept { return name; }
+    bool isColumnActive (int column) const noexcept { return active[column & 1]; }
     /** The bar showing a column's depths (empty while the column is inactive). */
     juce::Rectangle<float> getDepthBar (int column) const noexcept { return bars[column & 1]; }
-    juce::Rectangle<float> getHitRectangle() const noexcept   { return hitRectangle; }
+    juce::Rectangle<float> getHitRectangle() const noexcept { return hitRectangle; }
     /** The pop-up this button opened last, while it still exists. */
-    ModulationPopup* getPopup() const noexcept                { return popup.getComponent(); }
+    ModulationPopup* getPopup() const noexcept { return popup.getComponent(); }
 
 private:
     std::unique_ptr<ModulationPopup> createPopup() const;

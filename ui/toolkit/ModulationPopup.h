@@ -32,8 +32,8 @@ public:
 
     juce::Component* getColumn (int index) const noexcept;
     const std::vector<juce::Rectangle<float>>& getColumnRects() const noexcept { return columnRects; }
-    const juce::String& getTitle() const noexcept                            { return title; }
-    juce::Rectangle<float> getTitleArea() const noexcept                     { return titleArea; }
+    const juce::String& getTitle() const noexcept { return title; }
+    juce::Rectangle<float> getTitleArea() const noexcept { return titleArea; }
 
     void paint (juce::Graphics&) override;
     void resized() override;

@@ -14,7 +14,7 @@ public:
     /** Reads both values; true when either differs from the cache, which then holds them. */
     bool poll() noexcept;
 
-    float getLeft() const noexcept  { return cachedLeft; }
+    float getLeft() const noexcept { return cachedLeft; }
     float getRight() const noexcept { return cachedRight; }
 
     static float read (const std::atomic<double>* source) noexcept;

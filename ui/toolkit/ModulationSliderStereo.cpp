@@ -50,7 +50,7 @@ ModulationSliderStereo::ModulationSliderStereo (QuilParam& leftDepth, QuilParam*
     rightEditor.addListener (this);
     rightEditor.setJustification (juce::Justification::centred);
     rightEditor.setBorder ({});
-    rightEditor.setCaretVisible (false);   // as the value editor: a caret only while typing
+    rightEditor.setCaretVisible (false);  // as the value editor: a caret only while typing
 
     for (auto* editor : { &valueEditor, &rightEditor })
         editor->setInputFilter (new juce::TextEditor::LengthAndCharacterRestriction (64, "-0123456789. "), true);
@@ -83,7 +83,8 @@ void ModulationSliderStereo::updateFromParameters()
     const int newMode = modeParameter != nullptr ? truncateToIndex (modeParameter->getRealValue()).value_or (0) : 0;
     const bool newInverted = newMode == 1;
     const float l = (float) left.getRealValue();
-    const float r = newInverted ? -l : right != nullptr ? (float) right->getRealValue() : 0.0f;
+    const float r = newInverted ? -l : right != nullptr ? (float) right->getRealValue()
+                                                        : 0.0f;
     const auto name = column >= 0 && column < names.size() ? names[column] : juce::String();
 
     if (mode == newMode && l == cachedValue && r == rightValue && name == columnName)

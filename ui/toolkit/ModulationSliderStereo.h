@@ -15,7 +15,15 @@ class ModulationSliderStereo : public BasicControl
 {
 public:
     /** The parts of the column a press can land on. */
-    enum Part { leftBar = 0, rightBar, leftText, rightText, modeSwitch, noPart };
+    enum Part
+    {
+        leftBar = 0,
+        rightBar,
+        leftText,
+        rightText,
+        modeSwitch,
+        noPart
+    };
 
     /** right and mode may be null (mono only); meter null: no meter, full-width bars.
         names holds the column titles' stems, one per column index. */
@@ -39,17 +47,17 @@ public:
     void textEditorEscapeKeyPressed (juce::TextEditor&) override;
     void textEditorFocusLost (juce::TextEditor&) override;
 
-    int getMode() const noexcept                        { return mode; }
-    Part getHoveredPart() const noexcept                { return hovered; }
-    const juce::String& getLeftText() const noexcept    { return valueText; }
-    const juce::String& getRightText() const noexcept   { return rightValueText; }
-    const juce::String& getTitle() const noexcept       { return title; }
-    juce::Rectangle<float> getSliderArea() const noexcept   { return sliderArea; }
+    int getMode() const noexcept { return mode; }
+    Part getHoveredPart() const noexcept { return hovered; }
+    const juce::String& getLeftText() const noexcept { return valueText; }
+    const juce::String& getRightText() const noexcept { return rightValueText; }
+    const juce::String& getTitle() const noexcept { return title; }
+    juce::Rectangle<float> getSliderArea() const noexcept { return sliderArea; }
     juce::Rectangle<int> getModeSwitchArea() const noexcept { return modeSwitchArea; }
-    juce::Rectangle<int> getLeftTextArea() const noexcept   { return leftTextArea; }
-    juce::Rectangle<int> getRightTextArea() const noexcept  { return rightTextArea; }
-    ModulationMeter& getMeter() noexcept                { return meter; }
-    QuilTextEditor& getRightEditor() noexcept           { return rightEditor; }
+    juce::Rectangle<int> getLeftTextArea() const noexcept { return leftTextArea; }
+    juce::Rectangle<int> getRightTextArea() const noexcept { return rightTextArea; }
+    ModulationMeter& getMeter() noexcept { return meter; }
+    QuilTextEditor& getRightEditor() noexcept { return rightEditor; }
 
 private:
     Part partAt (juce::Point<int> p) const;
@@ -80,7 +88,7 @@ private:
     ModulationMeter meter;
     QuilParam* right;
     float rightValue = 0.0f;
-    float rightRestore = 0.0f;   // where a double-click on the right default goes back to
+    float rightRestore = 0.0f;  // where a double-click on the right default goes back to
     juce::String rightValueText;
     QuilTextEditor rightEditor;
     Part hovered = noPart;

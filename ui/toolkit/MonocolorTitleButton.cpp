@@ -34,7 +34,7 @@ void MonocolorTitleButton::resized()
         const float scale = juce::jmin (available.getWidth() / bounds.getWidth(),
                                         available.getHeight() / bounds.getHeight());
         const auto fitted = bounds.withSize (bounds.getWidth() * scale, bounds.getHeight() * scale)
-                                  .withCentre (available.getCentre());
+                                .withCentre (available.getCentre());
         iconPath.applyTransform (juce::AffineTransform::translation (-bounds.getX(), -bounds.getY())
                                      .scaled (scale)
                                      .translated (fitted.getX(), fitted.getY()));

@@ -15,9 +15,9 @@ public:
     /** The outline; a copy moved by the press offset is shown while pressed. */
     void setIconPath (const juce::Path& outline);
 
-    const juce::Path& getIconPath() const noexcept        { return iconPath; }
+    const juce::Path& getIconPath() const noexcept { return iconPath; }
     const juce::Path& getPressedIconPath() const noexcept { return pressedIconPath; }
-    ColourTable& getColourTable() noexcept                 { return colourTable; }
+    ColourTable& getColourTable() noexcept { return colourTable; }
 
     void paintButton (juce::Graphics&, bool highlighted, bool down) override;
     void resized() override;

@@ -31,8 +31,7 @@ void MulticolorTitleButton::fitIcons (float width, float height)
 void MulticolorTitleButton::fitIcon (juce::Drawable& icon, juce::DrawablePath& overlay,
                                      juce::Rectangle<float> area, juce::Colour overlayColour)
 {
-    icon.setTransformToFit (area, juce::RectanglePlacement (juce::RectanglePlacement::centred
-                                                            | juce::RectanglePlacement::onlyReduceInSize));
+    icon.setTransformToFit (area, juce::RectanglePlacement (juce::RectanglePlacement::centred | juce::RectanglePlacement::onlyReduceInSize));
     overlay.setPath (icon.getOutlineAsPath());
 
     const juce::FillType fill (overlayColour);

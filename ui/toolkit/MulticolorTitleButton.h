@@ -18,18 +18,18 @@ public:
 
     /** The overlays' alpha (their colour's own alpha is replaced). */
     void setFillOpacity (float opacity) noexcept { fillOpacity = opacity; }
-    float getFillOpacity() const noexcept        { return fillOpacity; }
+    float getFillOpacity() const noexcept { return fillOpacity; }
 
     /** Fits the pictures into an area of this size (shrinking only, centred; the
         pressed one moved by the press offset) and makes the hover overlays of
         their outlines. */
     void fitIcons (float width, float height);
 
-    juce::Drawable* getNormalIcon() const noexcept              { return normalIcon.get(); }
-    juce::Drawable* getPressedIcon() const noexcept             { return pressedIcon.get(); }
-    const juce::DrawablePath& getHoverOverlay() const noexcept        { return hoverOverlay; }
+    juce::Drawable* getNormalIcon() const noexcept { return normalIcon.get(); }
+    juce::Drawable* getPressedIcon() const noexcept { return pressedIcon.get(); }
+    const juce::DrawablePath& getHoverOverlay() const noexcept { return hoverOverlay; }
     const juce::DrawablePath& getPressedHoverOverlay() const noexcept { return pressedHoverOverlay; }
-    ColourTable& getColourTable() noexcept                       { return colourTable; }
+    ColourTable& getColourTable() noexcept { return colourTable; }
 
     void paintButton (juce::Graphics&, bool highlighted, bool down) override;
     void resized() override;

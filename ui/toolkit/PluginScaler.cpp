@@ -36,11 +36,11 @@ int PluginScaler::stepUp (int s) noexcept
 {
     switch (s)
     {
-        case 50:  return 75;
-        case 75:  return 100;
+        case 50: return 75;
+        case 75: return 100;
         case 150: return 200;
         case 200: return 200;
-        default:  return 150;
+        default: return 150;
     }
 }
 
@@ -48,12 +48,12 @@ int PluginScaler::stepDown (int s) noexcept
 {
     switch (s)
     {
-        case 50:  return 50;
-        case 75:  return 50;
+        case 50: return 50;
+        case 75: return 50;
         case 100: return 75;
         case 150: return 100;
         case 200: return 150;
-        default:  return 75;
+        default: return 75;
     }
 }
 
@@ -76,7 +76,8 @@ bool PluginScaler::keyPressed (const juce::KeyPress& press, juce::Component*)
 
     const auto code = juce::CharacterFunctions::toLowerCase ((juce::juce_wchar) press.getKeyCode());
     const auto character = juce::CharacterFunctions::toLowerCase (press.getTextCharacter());
-    const auto is = [&] (juce::juce_wchar c) { return code == c || character == c; };
+    const auto is = [&] (juce::juce_wchar c)
+    { return code == c || character == c; };
 
     if (is ('=') || is ('+'))
     {

@@ -55,8 +55,8 @@ public:
         does not give is put back once by the timer. */
     void resizeTargetResized();
 
-    PrefsFile& getPrefs() const noexcept          { return prefs; }
-    const juce::String& getKey() const noexcept   { return key; }
+    PrefsFile& getPrefs() const noexcept { return prefs; }
+    const juce::String& getKey() const noexcept { return key; }
 
     bool keyPressed (const juce::KeyPress& press, juce::Component* originatingComponent) override;
     void timerCallback() override;

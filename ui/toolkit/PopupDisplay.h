@@ -32,13 +32,13 @@ public:
     /** Removes the pop-up (the display keeps owning it until the next one). */
     void closePopup();
 
-    bool isPopupShowing() const noexcept           { return showing; }
-    juce::Component* getContent() const noexcept   { return content.get(); }
-    ShadowEffect& getShadow() noexcept             { return shadow; }
-    bool wasRecentlyClosed() const noexcept        { return recentlyClosed; }
+    bool isPopupShowing() const noexcept { return showing; }
+    juce::Component* getContent() const noexcept { return content.get(); }
+    ShadowEffect& getShadow() noexcept { return shadow; }
+    bool wasRecentlyClosed() const noexcept { return recentlyClosed; }
 
     void setKeepOpen (bool shouldKeepOpen) noexcept { keepOpen = shouldKeepOpen; }
-    void setOkAction (std::function<void()> action)     { okAction = std::move (action); }
+    void setOkAction (std::function<void()> action) { okAction = std::move (action); }
     void setAlwaysAction (std::function<void()> action) { alwaysAction = std::move (action); }
 
     void focusOfChildComponentChanged (FocusChangeType cause) override;

@@ -18,12 +18,12 @@ PreferenceButtonSpan::~PreferenceButtonSpan() = default;
 
 void PreferenceButtonSpan::resized()
 {
-    textActive      = findColour (textActiveColourId);
-    text            = findColour (textColourId);
-    fillSelected    = findColour (fillSelectedColourId);
-    fill            = findColour (fillColourId);
+    textActive = findColour (textActiveColourId);
+    text = findColour (textColourId);
+    fillSelected = findColour (fillSelectedColourId);
+    fill = findColour (fillColourId);
     outlineSelected = findColour (outlineSelectedColourId);
-    outline         = findColour (outlineColourId);
+    outline = findColour (outlineColourId);
 
     if (numOptions == 0)
         return;
@@ -62,9 +62,9 @@ void PreferenceButtonSpan::setHoverIndex (int index)
     repaint();
 }
 
-void PreferenceButtonSpan::mouseMove (const juce::MouseEvent& e)   { setHoverIndex (optionAt (e.position)); }
-void PreferenceButtonSpan::mouseEnter (const juce::MouseEvent& e)  { setHoverIndex (optionAt (e.position)); }
-void PreferenceButtonSpan::mouseExit (const juce::MouseEvent&)     { setHoverIndex (-1); }
+void PreferenceButtonSpan::mouseMove (const juce::MouseEvent& e) { setHoverIndex (optionAt (e.position)); }
+void PreferenceButtonSpan::mouseEnter (const juce::MouseEvent& e) { setHoverIndex (optionAt (e.position)); }
+void PreferenceButtonSpan::mouseExit (const juce::MouseEvent&) { setHoverIndex (-1); }
 
 void PreferenceButtonSpan::mouseDown (const juce::MouseEvent& e)
 {

@@ -15,12 +15,12 @@ public:
     // The maker's colour IDs of the option buttons.
     enum ColourIds
     {
-        textActiveColourId    = 0x2002100,   // hovered or selected
-        textColourId          = 0x2002101,
-        fillSelectedColourId  = 0x2002102,
-        fillColourId          = 0x2002103,
+        textActiveColourId = 0x2002100,  // hovered or selected
+        textColourId = 0x2002101,
+        fillSelectedColourId = 0x2002102,
+        fillColourId = 0x2002103,
         outlineSelectedColourId = 0x2230200,
-        outlineColourId       = 0x2230201
+        outlineColourId = 0x2230201
     };
 
     /** prefs may be null when the subclass reaches its preference another way. */
@@ -36,10 +36,10 @@ public:
     /** The option whose rectangle holds the point (left and top edges inside), or −1. */
     int optionAt (juce::Point<float> position) const;
 
-    int getHoverIndex() const noexcept                                 { return hoverIndex; }
-    size_t getNumOptions() const noexcept                              { return numOptions; }
+    int getHoverIndex() const noexcept { return hoverIndex; }
+    size_t getNumOptions() const noexcept { return numOptions; }
     const std::vector<juce::Rectangle<float>>& getOptionRects() const noexcept { return optionRects; }
-    const juce::String& getKey() const noexcept                        { return key; }
+    const juce::String& getKey() const noexcept { return key; }
 
     void mouseMove (const juce::MouseEvent&) override;
     void mouseEnter (const juce::MouseEvent&) override;

@@ -52,8 +52,8 @@ float SegmentedStereoMeter::litFraction (const Segment& segment, int channel) co
 {
     const float lit = (1.0f - position[channel]) * stripLength;
 
-    if (lit < segment.start)  return 0.0f;
-    if (lit >= segment.end)   return 1.0f;
+    if (lit < segment.start) return 0.0f;
+    if (lit >= segment.end) return 1.0f;
     return (lit - segment.start) / (segment.end - segment.start);
 }
 

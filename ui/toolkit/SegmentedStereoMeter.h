@@ -21,9 +21,9 @@ public:
     /** The maker's colour IDs the meter reads from its look-and-feel. */
     enum ColourIds
     {
-        unlitColourId    = 0x2234001,
-        bottomColourId   = 0x2234002,
-        topColourId      = 0x2234003
+        unlitColourId = 0x2234001,
+        bottomColourId = 0x2234002,
+        topColourId = 0x2234003
     };
 
     static constexpr int segmentsPerStrip = 12;
@@ -34,7 +34,7 @@ public:
 private:
     struct Segment
     {
-        float start = 0.0f, end = 0.0f;   // span along the strip, from its bottom; includes the gap above
+        float start = 0.0f, end = 0.0f;  // span along the strip, from its bottom; includes the gap above
         juce::Colour colour;
         juce::Path path;
     };

@@ -74,9 +74,9 @@ void SettingsButton::paintButton (juce::Graphics& g, bool highlighted, bool down
     // A disabled button (or one inside a disabled parent) keeps the colour it had.
     if (isEnabled())
     {
-        const auto colour = down        ? colourTable.getColour (1, 3)
-                          : highlighted ? colourTable.getColour (10, 3)
-                                        : colourTable.getColour (1, 1);
+        const auto colour = down ? colourTable.getColour (1, 3)
+            : highlighted        ? colourTable.getColour (10, 3)
+                                 : colourTable.getColour (1, 1);
         currentColour = colour.getARGB();
     }
 

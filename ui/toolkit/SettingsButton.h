@@ -14,11 +14,11 @@ public:
     /** Rebuilds the gear and cross for the current width. */
     virtual void drawIcon();
 
-    const juce::Path& getGearPath() const noexcept  { return gearPath; }
+    const juce::Path& getGearPath() const noexcept { return gearPath; }
     const juce::Path& getCrossPath() const noexcept { return crossPath; }
     const juce::String& getCaption() const noexcept { return getToggleState() ? closeText : settingsText; }
-    juce::Colour getCurrentColour() const noexcept  { return juce::Colour (currentColour); }
-    ColourTable& getColourTable() noexcept          { return colourTable; }
+    juce::Colour getCurrentColour() const noexcept { return juce::Colour (currentColour); }
+    ColourTable& getColourTable() noexcept { return colourTable; }
 
     void paintButton (juce::Graphics&, bool highlighted, bool down) override;
     void resized() override;

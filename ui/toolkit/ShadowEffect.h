@@ -16,7 +16,7 @@ public:
     /** Black at this alpha: the opacity in 0..255. */
     juce::uint8 getAlpha() const noexcept;
     const juce::Path& getShadowPath() const noexcept { return shadowPath; }
-    juce::Point<int> getOffset() const noexcept      { return { offsetX, offsetY }; }
+    juce::Point<int> getOffset() const noexcept { return { offsetX, offsetY }; }
 
     void paint (juce::Graphics& g) override;
     void resized() override;

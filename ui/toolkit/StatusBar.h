@@ -27,7 +27,7 @@ public:
     /** The label starts at the left edge instead of 10 points in. */
     void setFlushLeft (bool shouldBeFlushLeft);
 
-    BasicLabel& getLabel() noexcept             { return label; }
+    BasicLabel& getLabel() noexcept { return label; }
     const BasicLabel& getLabel() const noexcept { return label; }
 
     void paint (juce::Graphics& g) override;

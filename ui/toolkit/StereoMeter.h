@@ -26,12 +26,12 @@ public:
     void mouseDown (const juce::MouseEvent&) override;
 
     /** Where a channel's bar stands: 0 is full scale (0 dB), 1 the bottom (-48 dB). */
-    float getPosition (int channel) const noexcept  { return position[channel & 1]; }
+    float getPosition (int channel) const noexcept { return position[channel & 1]; }
     /** Whether a channel's clip lamp was lit at the last tick. */
-    bool isClipLit (int channel) const noexcept     { return cachedClip[channel & 1]; }
+    bool isClipLit (int channel) const noexcept { return cachedClip[channel & 1]; }
 
 protected:
-    float cachedLevel[2] { -1.0f, -1.0f };   // below any level read, so the first tick draws
+    float cachedLevel[2] { -1.0f, -1.0f };  // below any level read, so the first tick draws
     float position[2] { 1.0f, 1.0f };
     bool cachedClip[2] { false, false };
 
