@@ -18,17 +18,7 @@ VortaneDriveSlider::~VortaneDriveSlider() = default;
 
 void VortaneDriveSlider::updateFromParameters()
 {
-    const bool modulationChanged = modulation.poll();
-    const auto v = (float) parameter->getRealValue();
-
-    if (! modulationChanged && v == cachedValue)
-        return;
-
-    cachedValue = v;
-    cachedNormalised = parameter->getValue();
-    valueText = parameter->getCurrentValueAsText();
-    updateGraphics();
-    repaint();
+    refreshFromParameter (modulation.poll());
 }
 
 void VortaneDriveSlider::resized()

@@ -14,17 +14,7 @@ VortaneSlider::~VortaneSlider() = default;
 
 void VortaneSlider::updateFromParameters()
 {
-    const bool modulationChanged = modulation.poll();
-    const auto v = (float) parameter->getRealValue();
-
-    if (! modulationChanged && v == cachedValue)
-        return;
-
-    cachedValue = v;
-    cachedNormalised = parameter->getValue();
-    valueText = parameter->getCurrentValueAsText();
-    updateGraphics();
-    repaint();
+    refreshFromParameter (modulation.poll());
 }
 
 void VortaneSlider::resized()

@@ -80,8 +80,13 @@ juce::String BasicControl::getValueUnit() const
 
 void BasicControl::updateFromParameters()
 {
+    refreshFromParameter (false);
+}
+
+void BasicControl::refreshFromParameter (bool somethingElseChanged)
+{
     const auto v = (float) parameter->getRealValue();
-    if (v == cachedValue)
+    if (! somethingElseChanged && v == cachedValue)
         return;
 
     cachedValue = v;

@@ -76,6 +76,10 @@ public:
     QuilTextEditor& getValueEditor() noexcept { return valueEditor; }
 
 protected:
+    /** The poll's work: re-reads the parameter and, when its value (or, as the caller
+        says, something else shown with it) changed, updates the caches and repaints. */
+    void refreshFromParameter (bool somethingElseChanged);
+
     //==============================================================================
     /** Begins a drag on a parameter with a gesture, latched until endDrag; a pop-up
         click begins nothing. Returns whether a gesture is now open. */
