@@ -48,7 +48,7 @@ namespace
             // What follows is about the columns, not about closing: a stray focus change
             // of the test display must not take the pop-up away.
             window().getPopupDisplay().setKeepOpen (true);
-            pumpMessages (30);
+            pumpPosted();
             return *dynamic_cast<ModulationSliderStereo*> (shownPopup()->getColumn (column));
         }
 
@@ -75,15 +75,7 @@ namespace
                 mouse (start + (end - start) * ((float) i / 4.0f), juce::ModifierKeys (pressed));
             mouse (end, {});
             juce::ModifierKeys::currentModifiers = {};
-            pumpMessages (20);
-        }
-
-        void type (const juce::String& text)
-        {
-            for (auto ch : text)
-                press (ch, 0);
-            press (juce::KeyPress::returnKey, 0);
-            pumpMessages (30);
+            pumpPosted();
         }
 
         bool insideWindow (juce::Component& c)
@@ -268,7 +260,7 @@ TEST_F (ModulationWindowTest, popupClicksAndPressesOutsideEveryPartChangeNothing
             w.mouse (at.translated (0.0f, -40.0f), M (pressed));
             w.mouse (at.translated (0.0f, -40.0f), {});
             juce::ModifierKeys::currentModifiers = {};
-            pumpMessages (20);
+            pumpPosted();
             EXPECT_EQ (w.shownPopup(), nullptr);
             EXPECT_EQ (left.getRealValue(), 0.0);
             EXPECT_EQ (w.processor->data.stereoMode[destCutoff][0]->getRealValue(), 0.0);

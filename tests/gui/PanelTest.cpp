@@ -46,51 +46,12 @@ namespace
         return *d.cutoff;
     }
 
-    /** The editor's window on the display, its panel driven at panel coordinates through
-        the window's peer with a clock of its own (so that double clicks are made, and
-        only made, on purpose). */
+    /** The editor's window on the display, driven at the panel's coordinates. */
     struct PanelOnDesktop : EditorOnDesktop
     {
         UIContainer& panel() const { return window().getControlPanel(); }
         ProcessorData& data() const { return processor->data; }
-
-        void pointer (juce::Point<float> inPanel, int mods)
-        {
-            M::currentModifiers = M (mods);
-            peer().handleMouseEvent (juce::MouseInputSource::InputSourceType::mouse, inWindow (panel(), inPanel), M (mods),
-                                     juce::MouseInputSource::defaultPressure, juce::MouseInputSource::defaultOrientation,
-                                     clock += 20);
-        }
-
-        /** Away from every control, long enough after the last click that the next is no double click. */
-        void rest()
-        {
-            pointer ({ 150.0f, 60.0f }, 0);
-            clock += 1000;
-            pumpMessages (10);
-            M::currentModifiers = {};
-        }
-
-        void click (juce::Point<float> p, int mods, int times = 1)
-        {
-            const int buttons = (mods & R) != 0 ? mods : mods | L;
-            pointer (p, mods & ~R);
-            for (int i = 0; i < times; ++i)
-            {
-                pointer (p, buttons);
-                pointer (p, mods & ~R);
-            }
-            pumpMessages (10);
-        }
-
-        void type (const juce::String& keys, int finalKey)
-        {
-            for (auto key : keys)
-                peer().handleKeyPress (juce::KeyPress (key, {}, key));
-            peer().handleKeyPress (juce::KeyPress (finalKey));
-        }
-
-        juce::int64 clock = juce::Time::currentTimeMillis();
+        void pointer (juce::Point<float> inPanel, int mods) { mouse (inWindow (panel(), inPanel), M (mods)); }
     };
 
     using PanelTest = WithoutPrefs<>;
@@ -134,7 +95,9 @@ TEST_P (PanelDragTest, aDragIsOneHostGestureMovingTheValueByTheDistanceInPanelUn
     for (const auto& s : c.steps)
         window.pointer (c.press + juce::Point<float> (s.dx, s.dy), s.mods);
     window.pointer (c.press + juce::Point<float> (c.steps.back().dx, c.steps.back().dy), c.releaseMods);
-    window.rest();
+    window.pointer ({ 150.0f, 60.0f }, 0);   // away from every control
+    pumpPosted();
+
 
     EXPECT_NEAR (p.getRealValue(), c.expected, 1.0e-5);
     EXPECT_EQ (host.begins, c.gestures);
@@ -180,8 +143,7 @@ TEST_P (PanelClickTest, aClickOnALegendEntryOrADriveModeButtonSetsItsValueAsOneG
     startAt (p, c.start);
     GestureCounter host (p);
 
-    window.click (c.at, c.mods);
-    window.rest();
+    window.click (window.panel(), c.at, c.mods & ~R, -1, (c.mods & R) != 0 ? R : L);
 
     EXPECT_NEAR (p.getRealValue(), c.expected, 1.0e-6);
     const int gestures = (c.mods & (R | ctrl)) != 0 ? 0 : 1;
@@ -225,8 +187,7 @@ TEST_F (PanelTest, doubleClicksToggleTheDefaultAndOpenTheValueEditorForTypedValu
 
     for (const float expected : { 0.5f, 0.3f, 0.5f })
     {
-        window.click (At::cutoffBelowText, 0, 2);
-        window.rest();
+        window.doubleClick (window.panel(), At::cutoffBelowText);
         EXPECT_FLOAT_EQ ((float) cutoff.getRealValue(), expected);
     }
 
@@ -236,8 +197,7 @@ TEST_F (PanelTest, doubleClicksToggleTheDefaultAndOpenTheValueEditorForTypedValu
                             { "nan", juce::KeyPress::returnKey, 1000.0 }, { "-inf", juce::KeyPress::returnKey, 1000.0 }, { "250", juce::KeyPress::returnKey, 250.0 } };
     for (const auto& t : typed)
     {
-        window.click (At::cutoffValueText, 0, 2);
-        window.rest();
+        window.doubleClick (window.panel(), At::cutoffValueText);
         ASSERT_TRUE (knob.isValueEditorShowing()) << t.keys;
         ASSERT_TRUE (pumpUntil ([&] { return knob.getValueEditor().hasKeyboardFocus (false); })) << t.keys;
         window.type (t.keys, t.finalKey);
@@ -250,8 +210,7 @@ TEST_F (PanelTest, doubleClicksToggleTheDefaultAndOpenTheValueEditorForTypedValu
     const auto before = cutoff.getRealValue();
     for (const auto at : { At::cutoffBelowText, At::cutoffValueText })
     {
-        window.click (at, ctrl, 2);
-        window.rest();
+        window.doubleClick (window.panel(), at, ctrl);
         EXPECT_EQ (cutoff.getRealValue(), before);
         EXPECT_FALSE (knob.isValueEditorShowing());
     }
