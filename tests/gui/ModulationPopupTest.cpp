@@ -250,21 +250,15 @@ TEST_F (ModulationWindowTest, popupClicksAndPressesOutsideEveryPartChangeNothing
     using M = juce::ModifierKeys;
     for (const auto& [pressed, onSwitch] : { std::pair<int, bool> { M::rightButtonModifier, false },
                                              std::pair<int, bool> { M::leftButtonModifier | M::ctrlModifier, true } })
-        {
-            auto& column = w.openColumn ("Cutoff", 0);
-            const auto at = w.inWindow (column, onSwitch ? column.getModeSwitchArea().toFloat().getCentre()
-                                                         : column.getSliderArea().getCentre());
-            w.window().getPopupDisplay().setKeepOpen (false);
-            w.mouse (at, {});
-            w.mouse (at, M (pressed));
-            w.mouse (at.translated (0.0f, -40.0f), M (pressed));
-            w.mouse (at.translated (0.0f, -40.0f), {});
-            juce::ModifierKeys::currentModifiers = {};
-            pumpPosted();
-            EXPECT_EQ (w.shownPopup(), nullptr);
-            EXPECT_EQ (left.getRealValue(), 0.0);
-            EXPECT_EQ (w.processor->data.stereoMode[destCutoff][0]->getRealValue(), 0.0);
-        }
+    {
+        auto& column = w.openColumn ("Cutoff", 0);
+        const auto at = onSwitch ? column.getModeSwitchArea().toFloat().getCentre() : column.getSliderArea().getCentre();
+        w.window().getPopupDisplay().setKeepOpen (false);
+        w.drag (column, at, at.translated (0.0f, -40.0f), pressed);
+        EXPECT_EQ (w.shownPopup(), nullptr);
+        EXPECT_EQ (left.getRealValue(), 0.0);
+        EXPECT_EQ (w.processor->data.stereoMode[destCutoff][0]->getRealValue(), 0.0);
+    }
 
     // Hovered over the bar, then pressed on the title: not a drag of the bar.
     auto& cv1 = w.openColumn ("Cutoff", 0);
