@@ -35,22 +35,10 @@ TEST_P (EditorRenderTest, rendersTheWindowAtItsScale)
     EXPECT_TRUE (near (pixel (200.0f, 60.0f), picture.getPixelAt (400, 120), 10));
     EXPECT_EQ (pixel (200.0f, 60.0f).getAlpha(), 255);
 
-    if (s < 1.0f)
-        return;   // the small render's strokes are too thin for single pixels
-
-    // A tooth of the gear (centre (28, 23) in the window) is green; its hub shows the
-    // background, or the light cross while the settings are open.
-    EXPECT_TRUE (near (pixel (28.0f + 10.0f * std::sin (0.1309f) + 0.2f, 23.0f - 10.0f * std::cos (0.1309f) + 0.4f),
-                       juce::Colour (0xFF23D359), 40));
-    if (c.settingsOpen)
-        EXPECT_TRUE (near (pixel (28.2f, 23.2f), juce::Colour (0xFFD0CBC9), 40));
-    else
-        EXPECT_LT (pixel (28.2f, 23.2f).getGreen(), 60);
-
     // The panel's controls: the cold drive-mode button (centre (306, 292)) is lit in
     // blue for the default mode, and the cutoff knob's dot (at 12 o'clock for the
     // default value, Rp − 4.5 = 35.5 above the centre (351, 104)) is white.
-    if (! c.settingsOpen)
+    if (! c.settingsOpen && s >= 1.0f)   // the small render's strokes are too thin for single pixels
     {
         EXPECT_TRUE (near (pixel (306.0f, 292.0f), juce::Colour (0xFF4EE1FF), 40));
         EXPECT_TRUE (near (pixel (351.0f, 68.5f), juce::Colours::white, 40));

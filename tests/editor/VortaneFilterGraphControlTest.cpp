@@ -29,14 +29,10 @@ namespace
 TEST (VortaneFilterGraphControl, followsItsParametersWithFiniteCurvesAndRepaintsOnlyOnChange)
 {
     RawParam cutoff, resonance, type;
-    VortaneFilterGraphControl graph (&cutoff, &resonance, &type), typeGraph (nullptr, nullptr, &type),
-                              unbound (nullptr, nullptr, nullptr);
-    for (auto* g : { &graph, &typeGraph, &unbound })
-    {
-        g->setBounds (0, 0, 64, 64);   // polls as it is laid out
-        g->setVisible (true);
-        g->stopTimer();                // the test polls
-    }
+    VortaneFilterGraphControl graph (&cutoff, &resonance, &type);
+    graph.setBounds (0, 0, 64, 64);   // polls as it is laid out
+    graph.setVisible (true);
+    graph.stopTimer();                // the test polls
     auto& repaints = RepaintCounter::attachTo (graph);
 
     // The graph spans y 21..64 about y 42.5. The peak stands at x = cutoff * 64, resonance * 21.5
@@ -63,17 +59,5 @@ TEST (VortaneFilterGraphControl, followsItsParametersWithFiniteCurvesAndRepaints
         EXPECT_NEAR (filled.getBounds().getY(), s.topY, 0.01f) << s.cutoff;
         EXPECT_TRUE (filled.contains (s.underTopX, s.topY + 1.0f)) << s.cutoff;
         EXPECT_EQ (filled.contains (2.0f, 45.0f), s.lowSideUp) << s.type;
-
-        // Without cutoff and resonance the peak stays centred at mid height.
-        typeGraph.updateFromParameters();
-        EXPECT_NEAR (typeGraph.getFilledPath().getBounds().getY(), 42.5f, 0.01f);
-        EXPECT_TRUE (typeGraph.getFilledPath().contains (32.0f, 43.5f));
-        EXPECT_TRUE (graph.createComponentSnapshot (graph.getLocalBounds()).isValid());
     }
-    // With nothing bound: a low-pass curve (type 0) peaking at the middle.
-    EXPECT_TRUE (inLowerTwoThirds (unbound.getFilledPath().getBounds()) && unbound.getFilledPath().contains (2.0f, 45.0f));
-
-    // A new size redraws the same values at that size.
-    graph.setSize (32, 32);
-    EXPECT_EQ (graph.getFilledPath().getBounds().getBottom(), 32.0f);
 }

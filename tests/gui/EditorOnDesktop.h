@@ -64,11 +64,11 @@ struct EditorOnDesktop : TestEditor
     }
 
     /** Two clicks close enough in time to make a double click. */
-    void doubleClick (juce::Component& c, juce::Point<float> p)
+    void doubleClick (juce::Component& c, juce::Point<float> p, int modifiers = 0)
     {
-        click (c, p);
+        click (c, p, modifiers);
         eventTime -= juce::MouseEvent::getDoubleClickTimeout();
-        click (c, p);
+        click (c, p, modifiers);
     }
 
     void clickCentre (juce::Component& c, int modifiers = 0)
@@ -84,13 +84,14 @@ struct EditorOnDesktop : TestEditor
     /** The time stamp of the mouse events sent. */
     juce::int64 eventTime = juce::Time::currentTimeMillis();
 
-    /** Replaces the focused text field's text by typing, then presses return. */
-    void type (const juce::String& text)
+    /** Replaces the focused text field's text by typing, then presses return (or another key). */
+    void type (const juce::String& text, int finalKey = juce::KeyPress::returnKey)
     {
         press ('a');
         for (auto c : text)
             press (c, 0);
-        peer().handleKeyPress (juce::KeyPress (juce::KeyPress::returnKey));
+        peer().handleKeyPress (juce::KeyPress (finalKey));
+        pumpPosted();
     }
 
     /** Waits for the window (editor and its peer) to reach a size. */

@@ -20,16 +20,13 @@ namespace
     {
         const juce::Point<float> cutoffCentre { 351.0f, 104.0f };
         const juce::Point<float> cutoffValueText { 351.0f, 86.0f }, cutoffBelowText { 351.0f, 130.0f };
-        const juce::Point<float> cutoffLegend20 { 293.0f, 162.0f }, cutoffLegend06k { 351.0f, 22.0f },
-                                 cutoffLegend20k { 409.0f, 162.0f };
-        const juce::Point<float> resonanceLegend10 { 549.5f, 175.5f }, resonanceLegend11 { 537.5f, 194.5f },
+        const juce::Point<float> cutoffLegend06k { 351.0f, 22.0f }, cutoffLegend20k { 409.0f, 162.0f };
+        const juce::Point<float> resonanceLegend11 { 537.5f, 194.5f },
                                  resonanceRingEnd { 528.0f, 201.0f };   // past "11", where the ring ends
-        const juce::Point<float> inSliderBottom { 75.0f, 235.0f }, inSliderTop { 75.0f, 78.0f },
-                                 outSliderLow { 629.0f, 198.0f };
-        const juce::Point<float> inLegendMinimum { 50.0f, 185.0f }, inLegendQuarter { 50.0f, 162.0f },
-                                 inLegendMaximum { 50.0f, 93.0f }, outLegendHalf { 653.0f, 139.0f };
-        const juce::Point<float> driveHandleAtMinimum { 296.0f, 263.0f }, driveHandleAtHalf { 326.0f, 263.0f };
-        const juce::Point<float> driveLegendMinimum { 249.0f, 249.0f }, driveLegendMaximum { 453.0f, 249.0f };
+        const juce::Point<float> inSliderBottom { 75.0f, 235.0f }, inSliderTop { 75.0f, 78.0f };
+        const juce::Point<float> inLegendQuarter { 50.0f, 162.0f }, inLegendMaximum { 50.0f, 93.0f },
+                                 outLegendHalf { 653.0f, 139.0f };
+        const juce::Point<float> driveHandleAtMinimum { 296.0f, 263.0f }, driveLegendMaximum { 453.0f, 249.0f };
         const juce::Point<float> hotButton { 397.0f, 292.0f }, coldButton { 306.0f, 292.0f };
     }
 
@@ -49,51 +46,12 @@ namespace
         return *d.cutoff;
     }
 
-    /** The editor's window on the display, its panel driven at panel coordinates through
-        the window's peer with a clock of its own (so that double clicks are made, and
-        only made, on purpose). */
+    /** The editor's window on the display, driven at the panel's coordinates. */
     struct PanelOnDesktop : EditorOnDesktop
     {
         UIContainer& panel() const { return window().getControlPanel(); }
         ProcessorData& data() const { return processor->data; }
-
-        void pointer (juce::Point<float> inPanel, int mods)
-        {
-            M::currentModifiers = M (mods);
-            peer().handleMouseEvent (juce::MouseInputSource::InputSourceType::mouse, inWindow (panel(), inPanel), M (mods),
-                                     juce::MouseInputSource::defaultPressure, juce::MouseInputSource::defaultOrientation,
-                                     clock += 20);
-        }
-
-        /** Away from every control, long enough after the last click that the next is no double click. */
-        void rest()
-        {
-            pointer ({ 150.0f, 60.0f }, 0);
-            clock += 1000;
-            pumpMessages (10);
-            M::currentModifiers = {};
-        }
-
-        void click (juce::Point<float> p, int mods, int times = 1)
-        {
-            const int buttons = (mods & R) != 0 ? mods : mods | L;
-            pointer (p, mods & ~R);
-            for (int i = 0; i < times; ++i)
-            {
-                pointer (p, buttons);
-                pointer (p, mods & ~R);
-            }
-            pumpMessages (10);
-        }
-
-        void type (const juce::String& keys, int finalKey)
-        {
-            for (auto key : keys)
-                peer().handleKeyPress (juce::KeyPress (key, {}, key));
-            peer().handleKeyPress (juce::KeyPress (finalKey));
-        }
-
-        juce::int64 clock = juce::Time::currentTimeMillis();
+        void pointer (juce::Point<float> inPanel, int mods) { mouse (inWindow (panel(), inPanel), M (mods)); }
     };
 
     using PanelTest = WithoutPrefs<>;
@@ -137,7 +95,9 @@ TEST_P (PanelDragTest, aDragIsOneHostGestureMovingTheValueByTheDistanceInPanelUn
     for (const auto& s : c.steps)
         window.pointer (c.press + juce::Point<float> (s.dx, s.dy), s.mods);
     window.pointer (c.press + juce::Point<float> (c.steps.back().dx, c.steps.back().dy), c.releaseMods);
-    window.rest();
+    window.pointer ({ 150.0f, 60.0f }, 0);   // away from every control
+    pumpPosted();
+
 
     EXPECT_NEAR (p.getRealValue(), c.expected, 1.0e-5);
     EXPECT_EQ (host.begins, c.gestures);
@@ -155,25 +115,17 @@ INSTANTIATE_TEST_SUITE_P (Drags, PanelDragTest, ::testing::Values (
     DragCase { "round70Right", "100", true, Control::cutoff, At::cutoffCentre, L, { { 70, 0, L } }, 0, 0.3f, 0.8125f, 1, nullptr },
     DragCase { "round70RightAt200", "200", true, Control::cutoff, At::cutoffCentre, L, { { 70, 0, L } }, 0, 0.3f, 0.8125f, 1, nullptr },
     DragCase { "linear16Up", "100", false, Control::cutoff, At::cutoffCentre, L, { { 0, -16.4f, L } }, 0, 0.3f, 0.4f, 1, nullptr },
-    DragCase { "linear16UpAt200", "200", false, Control::cutoff, At::cutoffCentre, L, { { 0, -16.4f, L } }, 0, 0.3f, 0.4f, 1, nullptr },
     DragCase { "controlPressedDuringADrag", "100", false, Control::cutoff, At::cutoffCentre, L,
                { { 0, -16.4f, L }, { 0, -40, L | ctrl } }, ctrl, 0.3f, 0.4f, 1, nullptr },
     DragCase { "rightButtonPressedDuringADrag", "100", true, Control::cutoff, At::cutoffCentre, L,
                { { 70, 0, L }, { 70, 0, L | R }, { 0, -70, L | R } }, 0, 0.3f, 0.5f, 1, nullptr },
     DragCase { "rightButtonDrag", "100", true, Control::cutoff, At::cutoffCentre, R, { { 70, 0, R } }, 0, 0.3f, 0.3f, 0, nullptr },
-    DragCase { "controlDrag", "100", false, Control::cutoff, At::cutoffCentre, L | ctrl, { { 0, -40, L | ctrl } }, ctrl, 0.3f, 0.3f, 0, nullptr },
-    // The drive handle from its minimum over half the 122-unit scale band, and back.
+    // The drive handle from its minimum over half the 122-unit scale band.
     DragCase { "driveHalf", "100", true, Control::drive, At::driveHandleAtMinimum, L, { { 61, 0, L } }, 0, 0.0f, 0.5f, 1, "50.0" },
-    DragCase { "driveBack", "100", true, Control::drive, At::driveHandleAtHalf, L, { { -61, 0, L } }, 0, 0.5f, 0.0f, 1, "0.00" },
-    DragCase { "driveHalfAt200", "200", true, Control::drive, At::driveHandleAtMinimum, L, { { 61, 0, L } }, 0, 0.0f, 0.5f, 1, "50.0" },
-    DragCase { "driveRightButtonPressedDuringADrag", "100", true, Control::drive, At::driveHandleAtMinimum, L,
-               { { 30.5f, 0, L }, { 30.5f, 0, L | R } }, R, 0.0f, 0.25f, 1, nullptr },
     DragCase { "driveControlDrag", "100", true, Control::drive, At::driveHandleAtMinimum, L | ctrl, { { 61, 0, L | ctrl } }, ctrl, 0.0f, 0.0f, 0, nullptr },
     // The level sliders: their whole 158-unit height is the whole range.
     DragCase { "inUp", "100", true, Control::in, At::inSliderBottom, L, { { 0, -158, L } }, 0, 0.0f, 1.0f, 1, nullptr },
-    DragCase { "inDown", "100", true, Control::in, At::inSliderTop, L, { { 0, 79, L }, { 0, 158, L } }, 0, 1.0f, 0.0f, 1, "-inf" },
-    DragCase { "inRightButtonDrag", "100", true, Control::in, At::inSliderBottom, R, { { 0, -60, R } }, 0, 0.0f, 0.0f, 0, nullptr },
-    DragCase { "outReleasedWithControl", "100", true, Control::out, At::outSliderLow, L, { { 0, -79, L } }, ctrl, 0.0f, 0.5f, 1, nullptr }),
+    DragCase { "inDown", "100", true, Control::in, At::inSliderTop, L, { { 0, 79, L }, { 0, 158, L } }, 0, 1.0f, 0.0f, 1, "-inf" }),
     [] (const ::testing::TestParamInfo<DragCase>& row) { return std::string (row.param.name); });
 
 namespace
@@ -191,8 +143,7 @@ TEST_P (PanelClickTest, aClickOnALegendEntryOrADriveModeButtonSetsItsValueAsOneG
     startAt (p, c.start);
     GestureCounter host (p);
 
-    window.click (c.at, c.mods);
-    window.rest();
+    window.click (window.panel(), c.at, c.mods & ~R, -1, (c.mods & R) != 0 ? R : L);
 
     EXPECT_NEAR (p.getRealValue(), c.expected, 1.0e-6);
     const int gestures = (c.mods & (R | ctrl)) != 0 ? 0 : 1;
@@ -212,22 +163,14 @@ TEST_P (PanelClickTest, aClickOnALegendEntryOrADriveModeButtonSetsItsValueAsOneG
 INSTANTIATE_TEST_SUITE_P (Clicks, PanelClickTest, ::testing::Values (
     ClickCase { "cutoff20k", "100", Control::cutoff, At::cutoffLegend20k, 0, 0.3f, 1.0f },
     ClickCase { "cutoff06k", "100", Control::cutoff, At::cutoffLegend06k, 0, 0.3f, 0.5f },
-    ClickCase { "cutoff20At200", "200", Control::cutoff, At::cutoffLegend20, 0, 0.3f, 0.0f },
     ClickCase { "cutoffPopupClick", "100", Control::cutoff, At::cutoffLegend20k, R, 0.3f, 0.3f },
-    ClickCase { "resonance10", "100", Control::resonance, At::resonanceLegend10, 0, 0.3f, 1.0f },
     ClickCase { "resonance11", "100", Control::resonance, At::resonanceLegend11, 0, 0.3f, 1.1f },
     ClickCase { "resonanceRingEndIsStill11", "100", Control::resonance, At::resonanceRingEnd, 0, 0.3f, 1.1f },
-    ClickCase { "inMinimum", "100", Control::in, At::inLegendMinimum, 0, 0.6f, 0.0f },
     ClickCase { "inQuarter", "100", Control::in, At::inLegendQuarter, 0, 0.6f, 0.25f },
     ClickCase { "inMaximumAt50", "50", Control::in, At::inLegendMaximum, 0, 0.6f, 1.0f },
-    ClickCase { "inPopupClick", "100", Control::in, At::inLegendMaximum, R, 0.6f, 0.6f },
     ClickCase { "outHalf", "100", Control::out, At::outLegendHalf, 0, 0.6f, 0.5f },
-    ClickCase { "driveMaximum", "100", Control::drive, At::driveLegendMaximum, 0, 0.6f, 1.0f },
-    ClickCase { "driveMinimum", "100", Control::drive, At::driveLegendMinimum, 0, 0.6f, 0.0f },
     ClickCase { "driveControlClick", "100", Control::drive, At::driveLegendMaximum, ctrl, 0.6f, 0.6f },
     ClickCase { "hotFromCold", "100", Control::driveMode, At::hotButton, 0, 0.0f, 1.0f },
-    ClickCase { "hotFromHot", "100", Control::driveMode, At::hotButton, 0, 1.0f, 0.0f },
-    ClickCase { "coldFromCold", "200", Control::driveMode, At::coldButton, 0, 0.0f, 1.0f },
     ClickCase { "coldFromHot", "100", Control::driveMode, At::coldButton, 0, 1.0f, 0.0f },
     ClickCase { "hotControlClick", "100", Control::driveMode, At::hotButton, ctrl, 0.0f, 0.0f },
     ClickCase { "coldRightClick", "100", Control::driveMode, At::coldButton, R, 1.0f, 1.0f }),
@@ -244,18 +187,17 @@ TEST_F (PanelTest, doubleClicksToggleTheDefaultAndOpenTheValueEditorForTypedValu
 
     for (const float expected : { 0.5f, 0.3f, 0.5f })
     {
-        window.click (At::cutoffBelowText, 0, 2);
-        window.rest();
+        window.doubleClick (window.panel(), At::cutoffBelowText);
         EXPECT_FLOAT_EQ ((float) cutoff.getRealValue(), expected);
     }
 
     struct Typed { const char* keys; int finalKey; double hz; };
     const Typed typed[] = { { "1k", juce::KeyPress::returnKey, 1000.0 }, { "2k", juce::KeyPress::escapeKey, 1000.0 },
-                            { "abc", juce::KeyPress::returnKey, 1000.0 }, { "250", juce::KeyPress::returnKey, 250.0 } };
+                            { "abc", juce::KeyPress::returnKey, 1000.0 },
+                            { "nan", juce::KeyPress::returnKey, 1000.0 }, { "-inf", juce::KeyPress::returnKey, 1000.0 }, { "250", juce::KeyPress::returnKey, 250.0 } };
     for (const auto& t : typed)
     {
-        window.click (At::cutoffValueText, 0, 2);
-        window.rest();
+        window.doubleClick (window.panel(), At::cutoffValueText);
         ASSERT_TRUE (knob.isValueEditorShowing()) << t.keys;
         ASSERT_TRUE (pumpUntil ([&] { return knob.getValueEditor().hasKeyboardFocus (false); })) << t.keys;
         window.type (t.keys, t.finalKey);
@@ -268,8 +210,7 @@ TEST_F (PanelTest, doubleClicksToggleTheDefaultAndOpenTheValueEditorForTypedValu
     const auto before = cutoff.getRealValue();
     for (const auto at : { At::cutoffBelowText, At::cutoffValueText })
     {
-        window.click (at, ctrl, 2);
-        window.rest();
+        window.doubleClick (window.panel(), at, ctrl);
         EXPECT_EQ (cutoff.getRealValue(), before);
         EXPECT_FALSE (knob.isValueEditorShowing());
     }
@@ -281,22 +222,17 @@ TEST_F (PanelTest, legendsHighlightTheStepOfTheValueWithinARoundingStep)
     auto& panel = window.panel();
     auto& d = window.data();
 
-    const auto selectedOf = [] (VortaneSliderLegend& legend)
+    using Selected = std::function<std::vector<float>()>;
+    const auto stepped = [] (VortaneSliderLegend& legend) -> Selected
     {
-        std::vector<float> values;
-        for (auto* b : legend.getButtons())
-            if (b->isSelected())
-                values.push_back (b->getStepValue());
-        return values;
+        return [&legend] { std::vector<float> v; for (auto* b : legend.getButtons()) if (b->isSelected()) v.push_back (b->getStepValue()); return v; };
     };
-    const auto radial = [] (RadialKnobLegend& legend)
+    const auto radial = [] (RadialKnobLegend& legend) -> Selected
     {
-        return [&legend] { return legend.getSelectedIndex() < 0 ? std::vector<float> {}
-                                                                : std::vector<float> { (float) legend.valueOfEntry (legend.getSelectedIndex()) }; };
+        return [&legend] { const int i = legend.getSelectedIndex(); return i < 0 ? std::vector<float> {} : std::vector<float> { (float) legend.valueOfEntry (i) }; };
     };
-    const auto stepped = [&] (VortaneSliderLegend& legend) { return [&legend, selectedOf] { return selectedOf (legend); }; };
 
-    struct Row { QuilParam& p; std::function<std::vector<float>()> selected; float step, between; };
+    struct Row { QuilParam& p; Selected selected; float step, between; };
     const Row rows[] = { { *d.in, stepped (panel.getLevelLegend (false)), 0.25f, 0.6f },
                          { *d.out, stepped (panel.getLevelLegend (true)), 1.0f, 0.6f },
                          { *d.drive, stepped (panel.getDriveLegend()), 1.0f, 0.6f },
@@ -339,47 +275,24 @@ TEST_F (PanelTest, modulatedValuesThatAreNotFiniteReadAsZero)
                             { destResonance, knob (panel.getKnob (destResonance)) },
                             { destType, knob (panel.getKnob (destType)) } };
 
-    const auto settle = [&]
-    {
-        for (const auto& s : shown)
-            d.displayValues[2 * s.destination].store (0.0), d.displayValues[2 * s.destination + 1].store (0.0);
-        return pumpUntil ([&] { for (const auto& s : shown) if (s.leftAndRight() != juce::Point<float>()) return false; return true; });
-    };
+    // Left 0.1 shows; the right side reads NaN or an infinity, and shows 0.
+    const double unreadable[] = { std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                                  -std::numeric_limits<double>::infinity() };
+    // From read-outs of zero, so that the next value shown is the one stored below.
+    for (const auto& s : shown)
+        d.displayValues[2 * s.destination].store (0.0), d.displayValues[2 * s.destination + 1].store (0.0);
+    for (const auto& s : shown)
+        ASSERT_TRUE (pumpUntil ([&] { return s.leftAndRight() == juce::Point<float>(); })) << s.destination;
 
-    for (const double reading : { std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-                                  -std::numeric_limits<double>::infinity() })
+    for (const auto& s : shown)
     {
-        ASSERT_TRUE (settle());
-        for (const auto& s : shown)
-        {
-            d.displayValues[2 * s.destination].store (0.1);
-            d.displayValues[2 * s.destination + 1].store (reading);
-        }
-
-        for (const auto& s : shown)
-        {
-            SCOPED_TRACE (testing::Message() << "destination " << s.destination << " reading " << reading);
-            EXPECT_TRUE (pumpUntil ([&] { return s.leftAndRight().x > 0.0f; }));
-            EXPECT_EQ (s.leftAndRight().y, 0.0f);
-        }
+        d.displayValues[2 * s.destination].store (0.1);
+        d.displayValues[2 * s.destination + 1].store (unreadable[s.destination % 3]);
     }
-}
-
-TEST_F (PanelTest, theModulationButtonsStandAboveEverythingAtTheirPlaces)
-{
-    PanelOnDesktop window;
-    auto& panel = window.panel();
-
-    // Each 16 × 16 button against its control, in the panel's points.
-    const std::pair<int, juce::Point<int>> places[] = {
-        { destCutoff, { 343, 161 } }, { destResonance, { 491, 192 } }, { destType, { 196, 192 } },
-        { destDrive, { 343, 267 } }, { destOut, { 620, 211 } }, { destIn, { 66, 211 } } };
-
-    for (const auto& [destination, topLeft] : places)
+    for (const auto& s : shown)
     {
-        auto& button = panel.getModulationButton (destination);
-        EXPECT_EQ (button.getBounds(), juce::Rectangle<int> (topLeft.x, topLeft.y, 16, 16));
-        EXPECT_EQ (panel.getComponentAt (topLeft + juce::Point<int> (8, 8)), &button) << button.getDestinationName();
+        EXPECT_TRUE (pumpUntil ([&] { return s.leftAndRight().x > 0.0f; })) << s.destination;
+        EXPECT_EQ (s.leftAndRight().y, 0.0f) << s.destination;
     }
 }
 
