@@ -45,6 +45,8 @@ struct UserFileCase
     bool fileKept;                           // left byte for byte, else rewritten with the user banks
 };
 
+void PrintTo (const UserFileCase& c, std::ostream* os) { *os << c.label; }   // not the file's bytes
+
 class UserBankFileLoading : public UserBankFileTest, public ::testing::WithParamInterface<UserFileCase> {};
 
 TEST_P (UserBankFileLoading, listHoldsTheAcceptedBanksAndTheFileSurvives)
