@@ -1,154 +1,34 @@
 #include "presets/BankFile.h"
 #include "presets/SharedBankList.h"
-#include "support/BankXml.h"
-#include "support/UserBankFiles.h"
-
-#include <gtest/gtest.h>
+#include "support/BankFiles.h"
 
 using namespace BankXml;
 
 namespace
 {
-    juce::OwnedArray<juce::XmlElement> banksOf (std::initializer_list<juce::XmlElement*> banks)
+    juce::OwnedArray<juce::XmlElement> banksOf (const juce::String& name)
     {
-        juce::OwnedArray<juce::XmlElement> array;
-        for (auto* b : banks)
-            array.add (b);
-        return array;
-    }
-
-    /** A shared list holding the placeholder with the sample preset, then the given banks. */
-    void startWithPlaceholder (SharedBankList& shared, const juce::StringArray& banks = {})
-    {
-        shared.modify ([&] (juce::XmlElement& list)
-        {
-            auto* placeholder = list.createNewChildElement (SharedBankList::placeholderTag);
-            placeholder->createNewChildElement ("Varno")->setAttribute ("name", "Goldilocks");
-            for (auto& name : banks)
-                list.addChildElement (makeBank (name).release());
-        });
-    }
-
-    std::unique_ptr<juce::XmlElement> listOf (SharedBankList& shared)
-    {
-        return shared.read ([] (const juce::XmlElement& list) { return std::make_unique<juce::XmlElement> (list); });
+        juce::OwnedArray<juce::XmlElement> banks;
+        banks.add (makeBank (name));
+        return banks;
     }
 }
 
-//==============================================================================
-struct RenameCase
-{
-    const char* label;
-    std::vector<juce::String> existing;
-    juce::String added;             // empty: a bank without a "bank" attribute
-    juce::String expectedName;
-};
-
-class BankRenaming : public ::testing::TestWithParam<RenameCase> {};
-
-TEST_P (BankRenaming, takesTheFirstFreeNameAndGivesItToItsPresets)
-{
-    const auto& c = GetParam();
-    juce::XmlElement list ("Vortane");
-    for (auto& name : c.existing)
-        list.addChildElement (makeBank (name).release());
-
-    const auto added = SharedBankList::appendBank (list, *makeBank (c.added, 3));
-
-    EXPECT_EQ (added.name, c.expectedName);
-    EXPECT_EQ (added.index, (int) c.existing.size());
-    ASSERT_EQ (list.getNumChildElements(), (int) c.existing.size() + 1);
-
-    auto* bank = list.getChildElement (added.index);
-    EXPECT_EQ (bank->getStringAttribute ("bank"), c.expectedName);
-    ASSERT_EQ (bank->getNumChildElements(), 3);
-    for (auto* preset : bank->getChildIterator())
-        EXPECT_EQ (preset->getStringAttribute ("bank"), c.expectedName);
-}
-
-INSTANTIATE_TEST_SUITE_P (Cases, BankRenaming, ::testing::Values (
-    RenameCase { "unique", { "Init" }, "Live", "Live" },
-    RenameCase { "first duplicate", { "Init", "myPresets" }, "myPresets", "myPresets 1" },
-    RenameCase { "second duplicate", { "Init", "myPresets", "myPresets 1" }, "myPresets", "myPresets 2" },
-    RenameCase { "skips a taken suffix", { "A", "A 2", "A 1" }, "A", "A 3" },
-    RenameCase { "fills a gap", { "A", "A 2" }, "A", "A 1" },
-    RenameCase { "unnamed", { "Init" }, "", "Quillmere_Bank" },
-    RenameCase { "second unnamed", { "Init", "Quillmere_Bank" }, "", "Quillmere_Bank 1" }),
-    [] (const auto& testCase) { return juce::String (testCase.param.label).replaceCharacter (' ', '_').toStdString(); });
-
-//==============================================================================
-TEST (SharedBankList, publishPutsFactoryBanksInPlaceOfThePlaceholderThenUserBanksThenAddedOnes)
-{
-    SharedBankList shared;
-    startWithPlaceholder (shared, { "Live" });   // added by an instance before loading finished
-
-    const auto last = shared.publish (banksOf ({ makeBank ("Init", 2).release(), makeBank ("Extra").release() }),
-                                      banksOf ({ makeBank ("Live").release(), makeBank ("X", 1, "Other").release(),
-                                                 makeBank ("Init").release(), makeBank ("Live").release() }));
-
-    const auto list = listOf (shared);
-    EXPECT_EQ (bankNames (*list), juce::StringArray ("Init", "Extra", "Live", "Init 1", "Live 1", "Live 2"));
-    EXPECT_EQ (list->getIntAttribute ("userBankIndex", -1), 2);
-    EXPECT_EQ (last.index, 4);
-    EXPECT_EQ (last.name, "Live 1");
-    EXPECT_TRUE (shared.isLoaded());
-
-    // The sample preset moved to the front of the first factory bank.
-    auto* init = list->getFirstChildElement();
-    ASSERT_EQ (init->getNumChildElements(), 3);
-    EXPECT_TRUE (init->getChildElement (0)->hasTagName ("Varno"));
-    EXPECT_EQ (init->getChildElement (1)->getStringAttribute ("name"), "Init/0");
-    EXPECT_EQ (init->getChildElement (2)->getStringAttribute ("name"), "Init/1");
-}
-
-TEST (SharedBankList, publishWithoutFactoryBankKeepsThePlaceholderFirst)
-{
-    SharedBankList shared;
-    startWithPlaceholder (shared);
-
-    shared.publish ({}, banksOf ({ makeBank ("Live").release() }));
-
-    const auto list = listOf (shared);
-    ASSERT_EQ (list->getNumChildElements(), 2);
-    EXPECT_TRUE (list->getFirstChildElement()->hasTagName ("Small"));
-    EXPECT_TRUE (list->getFirstChildElement()->getFirstChildElement()->hasTagName ("Varno"));
-    EXPECT_EQ (list->getChildElement (1)->getStringAttribute ("bank"), "Live");
-    EXPECT_EQ (list->getIntAttribute ("userBankIndex", -1), 1);
-}
-
-//==============================================================================
 using SharedBankListSaving = UserBankFileTest;
 
-TEST_F (SharedBankListSaving, neitherAnUnloadedListNorAKeptFileIsWritten)
-{
-    for (const bool loadedButKept : { false, true })
-    {
-        writeBankFile ("precious");
-        SharedBankList shared;
-        if (loadedButKept)
-        {
-            shared.publish (banksOf ({ makeBank ("Init").release() }), {});
-            shared.keepUserFileAsItIs();
-        }
-
-        shared.save (bankFile(), shared.requestSave());
-
-        EXPECT_EQ (bankFile().loadFileAsString(), "precious") << loadedButKept;
-    }
-}
-
-TEST_F (SharedBankListSaving, anEarlierRequestNeverWritesOverALaterSnapshot)
+TEST_F (SharedBankListSaving, anUnloadedListIsNeverWrittenNorAnEarlierRequestOverALaterSnapshot)
 {
     SharedBankList shared;
-    shared.publish (banksOf ({ makeBank ("Init").release() }), banksOf ({ makeBank ("A").release() }));
+    writeBankFile (bytesOf ("precious"));
+    shared.save (bankFile(), shared.requestSave());
+    EXPECT_EQ (bankFile().loadFileAsString(), "precious");
 
+    shared.publish (banksOf ("Init"), banksOf ("A"));
     const auto early = shared.requestSave();
-    const auto later = shared.requestSave();
-    shared.save (bankFile(), later);
+    shared.save (bankFile(), shared.requestSave());
     const auto written = readBankFile();
 
-    // A bank added after both requests: the early job, running last, must not write
-    // its (older) request's snapshot over the later one, nor anything else.
+    // A bank added after both requests: the early job, running last, writes nothing.
     shared.modify ([] (juce::XmlElement& list) { SharedBankList::appendBank (list, *makeBank ("B")); });
     shared.save (bankFile(), early);
     EXPECT_EQ (readBankFile(), written);
