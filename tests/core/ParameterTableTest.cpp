@@ -5,6 +5,7 @@
 #include "params/QuilParamTypes.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 #include <vector>
 
 namespace
@@ -67,26 +68,16 @@ TEST_P (ParameterTableTest, parameterMatchesItsRow)
     auto* q = dynamic_cast<QuilParam*> (p);
     ASSERT_NE (q, nullptr);
 
-    EXPECT_EQ (p->getParameterIndex(), row.index);
-    EXPECT_EQ (q->getParameterID(), juce::String (row.id));
-    EXPECT_EQ (q->getVersionHint(), 1);
-    EXPECT_EQ (p->getName (100), juce::String (row.name));
-    EXPECT_EQ (q->label, juce::String (row.label));
-    EXPECT_EQ (p->getLabel(), juce::String (row.unit));
-
-    EXPECT_DOUBLE_EQ (q->getRangeStart(), row.start);
-    EXPECT_DOUBLE_EQ (q->getRangeEnd(), row.end);
-    EXPECT_DOUBLE_EQ (q->getDefaultRealValue(), row.defaultReal);
+    EXPECT_EQ (std::tuple (p->getParameterIndex(), q->getParameterID(), q->getVersionHint(), p->getName (100), q->label, p->getLabel()),
+               std::tuple (row.index, juce::String (row.id), 1, juce::String (row.name), juce::String (row.label), juce::String (row.unit)));
+    EXPECT_EQ (std::tuple (q->getRangeStart(), q->getRangeEnd(), q->getDefaultRealValue()), std::tuple (row.start, row.end, row.defaultReal));
     const auto defaultNormalised = (float) reference::normalised (row.defaultReal, row.start, row.end);
     EXPECT_FLOAT_EQ (p->getDefaultValue(), defaultNormalised);
     EXPECT_FLOAT_EQ (p->getValue(), defaultNormalised);   // nothing in construction moves it
 
-    EXPECT_EQ (p->getNumSteps(), row.steps);
-    EXPECT_EQ (p->isMetaParameter(), row.meta);
-    EXPECT_TRUE (p->isAutomatable());
-    EXPECT_FALSE (p->isOrientationInverted());
-    EXPECT_EQ (p->getCategory(), juce::AudioProcessorParameter::genericParameter);
-    EXPECT_EQ (q->isLocked(), row.index == 0);   // "Power" is locked from the start
+    // "Power" alone is locked from the start.
+    EXPECT_EQ (std::tuple (p->getNumSteps(), p->isMetaParameter(), p->isAutomatable(), p->isOrientationInverted(), p->getCategory(), q->isLocked()),
+               std::tuple (row.steps, row.meta, true, false, juce::AudioProcessorParameter::genericParameter, row.index == 0));
 
     const auto groups = processor().getParameterTree().getGroupsForParameter (p);
     ASSERT_EQ (groups.size(), 1);

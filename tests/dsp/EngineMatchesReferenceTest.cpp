@@ -27,7 +27,6 @@ namespace
         int blockSize, numBlocks, flags;
     };
 
-    void PrintTo (const Case& c, std::ostream* os) { *os << c.in << c.sideChain << c.out << " " << c.sampleRate << " " << c.blockSize; }
 
     /** Changes settings over the run so that ramps overlap, modes switch and every
         modulation destination moves; "extreme" runs at the ends of every range. */

@@ -12,7 +12,6 @@ namespace
 {
     struct Layout { int in, sideChain, out; };
 
-    void PrintTo (const Layout& l, std::ostream* os) { *os << l.in << l.sideChain << l.out; }
 
     class EveryLayout : public ::testing::TestWithParam<Layout> {};
 }

@@ -19,19 +19,11 @@ FileWriteCounter::~FileWriteCounter()
         close (fd);
 }
 
-void FileWriteCounter::drain()
+int FileWriteCounter::count()
 {
-    if (fd < 0)
-        return;
-
     alignas (inotify_event) char buffer[8192];
 
-    for (;;)
-    {
-        const auto n = read (fd, buffer, sizeof (buffer));
-        if (n <= 0)
-            return;
-
+    for (ssize_t n; fd >= 0 && (n = read (fd, buffer, sizeof (buffer))) > 0;)
         for (ssize_t offset = 0; offset < n;)
         {
             const auto* event = reinterpret_cast<const inotify_event*> (buffer + offset);
@@ -39,17 +31,6 @@ void FileWriteCounter::drain()
                 ++writes;
             offset += (ssize_t) (sizeof (inotify_event) + event->len);
         }
-    }
-}
 
-int FileWriteCounter::count()
-{
-    drain();
     return watch >= 0 ? writes : -1;
-}
-
-void FileWriteCounter::reset()
-{
-    drain();
-    writes = 0;
 }

@@ -10,17 +10,12 @@ public:
     explicit FileWriteCounter (const juce::File& file);
     ~FileWriteCounter();
 
-    /** Writes seen since construction (or the last reset). */
+    /** Writes seen since construction, or -1 if the folder cannot be watched. */
     int count();
-    void reset();
 
 private:
-    void drain();
-
     juce::String fileName;
-    int fd = -1;
-    int watch = -1;
-    int writes = 0;
+    int fd = -1, watch = -1, writes = 0;
 
     JUCE_DECLARE_NON_COPYABLE (FileWriteCounter)
 };

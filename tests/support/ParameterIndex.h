@@ -8,8 +8,8 @@
 /** The processor's parameter indices, as hosts number them. */
 enum ParamIndex { power = 0, in = 1, cutoff = 2, resonance = 3, type = 4, drive = 5, driveMode = 6, out = 7,
                   inCv1Stereo = 8, typeCv2Stereo = 17, outCv2Stereo = 19,
-                  inCv1Left = 20, cutoffCv1Left = 21, resonanceCv1Left = 22, typeCv1Left = 23,
-                  driveCv2Right = 42, outCv2Right = 43, numParams = 44 };
+                  inCv1Left = 20, cutoffCv1Left = 21, typeCv1Left = 23,
+                  driveCv2Right = 42, numParams = 44 };
 
 inline QuilParam& quilParam (juce::AudioProcessor& p, int index)
 {

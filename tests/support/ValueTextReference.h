@@ -38,8 +38,7 @@ namespace reference
     inline double cutoffValue (double hz)           { return std::log2 (hz / 640.0) / 10.0 + 0.5; }
 
     /** The level law of "In" and "Out": gain 28 v^2 / (27 - 20 v^2). */
-    inline double levelGain (double v)              { return 28.0 * v * v / (27.0 - 20.0 * v * v); }
-    inline double levelDb (double v)                { return 20.0 * std::log10 (levelGain (v)); }
+    inline double levelDb (double v)                { return 20.0 * std::log10 (28.0 * v * v / (27.0 - 20.0 * v * v)); }
     inline double levelValue (double dB)
     {
         const double g = std::pow (10.0, dB / 20.0);
@@ -48,7 +47,6 @@ namespace reference
 
     /** Modulation depths are displayed through 16 r^3 inside +-0.25. */
     inline double depthCurve (double r)             { return std::fabs (r) < 0.25 ? 16.0 * r * r * r : r; }
-    inline double depthForCurve (double s)          { return std::fabs (s) < 0.25 ? std::cbrt (s / 16.0) : s; }
 
     /** Normalised value of a real value in start..end. */
     inline double normalised (double real, double start, double end) { return (real - start) / (end - start); }
