@@ -26,7 +26,7 @@ namespace
         double sampleRate;
         int blockSize, numBlocks, flags;
     };
-
+    void PrintTo (const Case& c, std::ostream* os) { *os << c.in << c.sideChain << c.out << " " << c.sampleRate << " Hz, " << c.blockSize << " flags " << c.flags; }
 
     /** Changes settings over the run so that ramps overlap, modes switch and every
         modulation destination moves; "extreme" runs at the ends of every range. */
@@ -174,10 +174,8 @@ TEST_P (EngineMatchesReference, outputsMetersAndDisplayValuesAreBitIdentical)
                        std::tuple (model.inputLevel[side], model.outputLevel[side], model.cvLevel[side],
                                    model.inputClip[side], model.outputClip[side])) << "meters of side " << side << " in block " << block;
 
-            // The wet path is bounded whatever comes in: the filter's input clipper and the
-            // drive shapers limit it, the levels and boosts scale it by a bounded amount.
-            ASSERT_LT (data.outputLevel[side].load(), 100.0f) << "block " << block;
-            ASSERT_TRUE (std::isfinite (data.inputLevel[side].load()));
+            // Bounded whatever comes in: the input clipper and drive shapers limit the wet path.
+            ASSERT_TRUE (data.outputLevel[side].load() < 100.0f && std::isfinite (data.inputLevel[side].load())) << "block " << block;
         }
 
         for (int i = 0; i < ProcessorData::numDisplayValues; ++i)
@@ -200,7 +198,4 @@ INSTANTIATE_TEST_SUITE_P (Runs, EngineMatchesReference, ::testing::Values (
     Case { 2, 2, 2, 48000.0, 64, 100, hostile }, Case { 1, 1, 1, 44100.0, 97, 60, hostile },
     Case { 2, 2, 2, 48000.0, 256, 100, hostile | extreme }, Case { 1, 2, 2, 48000.0, 256, 60, hostile | extreme },
     Case { 2, 2, 2, 48000.0, 64, 60, twoChannelBuffer }, Case { 2, 2, 2, 48000.0, 96, 60, split },
-    Case { 1, 2, 2, 44100.0, 200, 40, hostile | split }),
-    [] (const auto& testInfo) { const auto& c = testInfo.param;
-                                return "in" + std::to_string (c.in) + "_sc" + std::to_string (c.sideChain) + "_out" + std::to_string (c.out) + "_"
-                                     + std::to_string ((int) c.sampleRate) + "Hz_" + std::to_string (c.blockSize) + "_flags" + std::to_string (c.flags); });
+    Case { 1, 2, 2, 44100.0, 200, 40, hostile | split }));

@@ -93,14 +93,11 @@ TEST_P (HostedPluginTest, loadsAsTheMakersEffectWithItsBusesAndTheFortyFourParam
 
     auto plugin = load();
     ASSERT_NE (plugin, nullptr);
-    const std::tuple<bool, int, const char*> buses[] = { { true, 0, "Input" }, { true, 1, "Side Chain" }, { false, 0, "Output" } };
-    for (const auto& [isInput, index, name] : buses)
-    {
-        ASSERT_NE (plugin->getBus (isInput, index), nullptr) << name;
-        EXPECT_EQ (plugin->getBus (isInput, index)->getName(), name);
-        EXPECT_EQ (plugin->getBus (isInput, index)->getDefaultLayout(), juce::AudioChannelSet::stereo()) << name;
-    }
-    EXPECT_EQ (plugin->getBusCount (true) * 10 + plugin->getBusCount (false), 21);
+    juce::StringArray buses;
+    for (const bool isInput : { true, false })
+        for (int i = 0; i < plugin->getBusCount (isInput); ++i)
+            buses.add (plugin->getBus (isInput, i)->getName() + ":" + plugin->getBus (isInput, i)->getDefaultLayout().getDescription());
+    EXPECT_EQ (buses.joinIntoString (","), "Input:Stereo,Side Chain:Stereo,Output:Stereo");
     EXPECT_EQ (plugin->getTotalNumInputChannels() * 10 + plugin->getTotalNumOutputChannels(), 42);
     EXPECT_TRUE (plugin->acceptsMidi() && ! plugin->producesMidi());
     EXPECT_EQ (plugin->getLatencySamples(), 0);
@@ -141,12 +138,10 @@ TEST_P (HostedPluginTest, rendersFiniteAudioInEveryBlockSizeSilenceForSilenceAnd
     ASSERT_NE (plugin, nullptr);
 
     juce::MidiBuffer midi;
-    midi.addEvent (juce::MidiMessage::noteOn (1, 60, (juce::uint8) 100), 3);
-    midi.addEvent (juce::MidiMessage::controllerEvent (1, 1, 64), 100);
-    midi.addEvent (juce::MidiMessage::pitchWheel (2, 16383), 200);
-    midi.addEvent (juce::MidiMessage::channelPressureChange (16, 127), 300);
-    midi.addEvent (juce::MidiMessage::controllerEvent (1, 120, 0), 400);
-    midi.addEvent (juce::MidiMessage::noteOff (1, 60), blockSize - 1);
+    for (const auto& [message, position] : { std::pair (juce::MidiMessage::noteOn (1, 60, (juce::uint8) 100), 3), { juce::MidiMessage::controllerEvent (1, 1, 64), 100 },
+                                              { juce::MidiMessage::pitchWheel (2, 16383), 200 }, { juce::MidiMessage::channelPressureChange (16, 127), 300 },
+                                              { juce::MidiMessage::controllerEvent (1, 120, 0), 400 }, { juce::MidiMessage::noteOff (1, 60), blockSize - 1 } })
+        midi.addEvent (message, position);
 
     // Silence first, then block sizes a host may use, down to one sample, then MIDI
     // events inside blocks.
@@ -185,9 +180,7 @@ TEST_P (HostedPluginTest, stateRestoresEveryParameterInAFreshInstance)
     for (const auto& [name, value] : changes)
     {
         ASSERT_EQ (originalParameters.count (name), 1u) << name;
-        originalParameters[name]->beginChangeGesture();
         originalParameters[name]->setValueNotifyingHost (value);
-        originalParameters[name]->endChangeGesture();
     }
     render (*original, blockSize, 1.0f);   // changes reach the plug-in with the next block, as in a running host
     original->getStateInformation (saved);

@@ -16,10 +16,9 @@ namespace
         banks after it, each checked to pass its name to its presets. */
     juce::String userBanksAfterTheFactoryBank (const juce::XmlElement& list)
     {
-        EXPECT_EQ (list.getIntAttribute ("userBankIndex", -1), 1);
-        EXPECT_EQ (list.getFirstChildElement()->getStringAttribute ("bank"), "Init");
-        EXPECT_EQ (list.getFirstChildElement()->getFirstChildElement()->getStringAttribute ("name"), "Goldilocks");
-        EXPECT_EQ (list.getFirstChildElement()->getChildElement (1)->getStringAttribute ("name"), "Init");
+        const auto* factory = list.getFirstChildElement();
+        EXPECT_EQ (list.getStringAttribute ("userBankIndex") + factory->getStringAttribute ("bank") + factory->getFirstChildElement()->getStringAttribute ("name")
+                     + factory->getChildElement (1)->getStringAttribute ("name"), "1InitGoldilocksInit");
 
         for (int i = 1; i < list.getNumChildElements(); ++i)
             for (auto* preset : list.getChildElement (i)->getChildIterator())
@@ -37,13 +36,8 @@ namespace
 }
 
 //==============================================================================
-struct UserFileCase
-{
-    const char* label;
-    std::optional<juce::MemoryBlock> file;   // none: neither file nor folder
-    const char* expectedUserBanks;
-    bool fileKept;                           // left byte for byte, else rewritten with the user banks
-};
+// No file: neither file nor folder. A kept file is left byte for byte, else rewritten with the user banks.
+struct UserFileCase { const char* label; std::optional<juce::MemoryBlock> file; const char* expectedUserBanks; bool fileKept; };
 
 void PrintTo (const UserFileCase& c, std::ostream* os) { *os << c.label; }   // not the file's bytes
 
@@ -69,9 +63,8 @@ TEST_P (UserBankFileLoading, listHoldsTheAcceptedBanksAndTheFileSurvives)
         {
             EXPECT_TRUE (readBankFile() == *c.file) << "the user's file was changed";
         }
-        else
+        else   // in the framework's text form, as other products write it
         {
-            // In the framework's text form, as other products write it.
             EXPECT_TRUE (bankFile().loadFileAsString().startsWith ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n\r\n"
                                                                    "<Banks IsBankCollection=\"true\" version=\"65793\">\r\n"));
             EXPECT_EQ (bankNames (*juce::parseXML (bankFile())), c.expectedUserBanks);
@@ -206,10 +199,7 @@ TEST_F (BankLoading, destroyingTheLoadingInstanceMidWayLosesNoBankAndNeverHangs)
         writeBankFile (original);
         auto loader = std::make_unique<TestProcessor>();
         TestProcessor bystander;   // keeps the shared list alive
-        if (stage != Stage::beforeTheTimer)
-        {
-            ASSERT_TRUE (MessageLoop::waitUntil ([&] { return (*loader)->getNumJobs() > 0; }));
-        }
+        ASSERT_TRUE (stage == Stage::beforeTheTimer || MessageLoop::waitUntil ([&] { return (*loader)->getNumJobs() > 0; }));
 
         // Not pumping: once the list is in place the job waits for this thread to tell
         // the listeners, while its save is queued.

@@ -108,12 +108,7 @@ protected:
         ASSERT_TRUE (bankFile().replaceWithData (bytes.getData(), bytes.getSize()));
     }
 
-    static juce::MemoryBlock readBankFile()
-    {
-        juce::MemoryBlock bytes;
-        bankFile().loadFileAsData (bytes);
-        return bytes;
-    }
+    static juce::MemoryBlock readBankFile() { juce::MemoryBlock bytes; bankFile().loadFileAsData (bytes); return bytes; }
 
     /** Files besides the bank file whose names start like it (leftover temporaries). */
     static juce::Array<juce::File> bankFileSiblings()

@@ -6,10 +6,7 @@
 /** Pixel checks on rendered components and drawings. */
 namespace ImageChecks
 {
-    inline juce::Image snapshot (juce::Component& c, float scale = 1.0f)
-    {
-        return c.createComponentSnapshot (c.getLocalBounds(), true, scale);
-    }
+    inline juce::Image snapshot (juce::Component& c, float scale = 1.0f) { return c.createComponentSnapshot (c.getLocalBounds(), true, scale); }
 
     /** Draws into a transparent image of the given size. */
     inline juce::Image draw (int w, int h, const std::function<void (juce::Graphics&)>& paint)
@@ -24,9 +21,7 @@ namespace ImageChecks
     inline int count (const juce::Image& image, const std::function<bool (juce::Colour)>& test,
                       juce::Rectangle<int> area = {})
     {
-        if (area.isEmpty())
-            area = image.getBounds();
-
+        area = area.isEmpty() ? image.getBounds() : area;
         int n = 0;
         for (int y = area.getY(); y < area.getBottom(); ++y)
             for (int x = area.getX(); x < area.getRight(); ++x)
@@ -52,17 +47,14 @@ namespace ImageChecks
     /** The colours agree channel by channel within the tolerance (alpha ignored). */
     inline ::testing::AssertionResult near (juce::Colour actual, juce::Colour expected, int tolerance)
     {
-        if (std::abs (actual.getRed() - expected.getRed()) <= tolerance
-            && std::abs (actual.getGreen() - expected.getGreen()) <= tolerance
-            && std::abs (actual.getBlue() - expected.getBlue()) <= tolerance)
-            return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << actual.toDisplayString (true) << " is not near "
-                                             << expected.toDisplayString (true);
+        const auto off = [&] (juce::uint8 a, juce::uint8 e) { return std::abs (a - e) > tolerance; };
+        if (off (actual.getRed(), expected.getRed()) || off (actual.getGreen(), expected.getGreen()) || off (actual.getBlue(), expected.getBlue()))
+            return ::testing::AssertionFailure() << actual.toDisplayString (true) << " is not near " << expected.toDisplayString (true);
+        return ::testing::AssertionSuccess();
     }
 
     /** A pixel visibly shows the colour (edge pixels keep it at lower alpha). */
-    inline ::testing::AssertionResult shows (const juce::Image& image, juce::Point<int> p, juce::Colour colour,
-                                             int tolerance = 3)
+    inline ::testing::AssertionResult shows (const juce::Image& image, juce::Point<int> p, juce::Colour colour, int tolerance = 3)
     {
         const auto c = image.getPixelAt (p.x, p.y);
         if (c.getAlpha() <= 100)

@@ -3,6 +3,7 @@
 #include "core/VortaneAudioProcessor.h"
 #include "params/QuilParam.h"
 
+#include <tuple>
 #include <vector>
 
 /** Everything a saved state carries, read from a processor for comparison. */
@@ -18,31 +19,18 @@ struct StateSnapshot
         for (auto* param : p.getParameters())
         {
             s.values.push_back (param->getValue());
-            auto* qp = dynamic_cast<QuilParam*> (param);
-            s.locks.push_back (qp != nullptr && qp->isLocked());
+            s.locks.push_back (dynamic_cast<QuilParam*> (param) != nullptr && dynamic_cast<QuilParam*> (param)->isLocked());
         }
         for (auto& entry : p.ccMap)
             s.controllers.push_back (entry.load());
         return s;
     }
 
-    bool operator== (const StateSnapshot& other) const
-    {
-        return values == other.values && locks == other.locks && controllers == other.controllers;
-    }
+    bool operator== (const StateSnapshot& o) const { return std::tie (values, locks, controllers) == std::tie (o.values, o.locks, o.controllers); }
 };
 
-inline juce::MemoryBlock saveState (VortaneAudioProcessor& p)
-{
-    juce::MemoryBlock block;
-    p.getStateInformation (block);
-    return block;
-}
-
-inline void loadState (VortaneAudioProcessor& p, const juce::MemoryBlock& block)
-{
-    p.setStateInformation (block.getData(), (int) block.getSize());
-}
+inline juce::MemoryBlock saveState (VortaneAudioProcessor& p) { juce::MemoryBlock block; p.getStateInformation (block); return block; }
+inline void loadState (VortaneAudioProcessor& p, const juce::MemoryBlock& block) { p.setStateInformation (block.getData(), (int) block.getSize()); }
 
 /** A block in the host's form around any text, with a correct length field. */
 inline juce::MemoryBlock wrapText (const std::string& text)
