@@ -1,7 +1,6 @@
 #include "gui/EditorOnDesktop.h"
 #include "core/ProcessorData.h"
 #include "params/QuilParamStereoMod.h"
-#include "support/MouseEvents.h"
 #include "ui/toolkit/ModulationButton.h"
 #include "ui/toolkit/ModulationSliderStereo.h"
 
@@ -25,11 +24,8 @@ namespace
             throw std::invalid_argument (name);
         }
 
-        ModulationPopup* shownPopup()
-        {
-            auto& display = window().getPopupDisplay();
-            return display.isPopupShowing() ? dynamic_cast<ModulationPopup*> (display.getContent()) : nullptr;
-        }
+        using EditorOnDesktop::EditorOnDesktop;
+        ModulationPopup* shownPopup() const { return EditorOnDesktop::shownPopup<ModulationPopup>(); }
 
         /** Opens a destination's pop-up and returns one of its columns (0: CV 1). */
         ModulationSliderStereo& openColumn (const char* name, int column)
@@ -51,37 +47,6 @@ namespace
             pumpPosted();
             return *dynamic_cast<ModulationSliderStereo*> (shownPopup()->getColumn (column));
         }
-
-        /** A click handled at once, with no window-system events in between: a pop-up
-            also closes when the test display moves the window's focus for a moment. */
-        void tap (juce::Component& c)
-        {
-            const auto at = inWindow (c, c.getLocalBounds().toFloat().getCentre());
-            mouse (at, {});
-            mouse (at, juce::ModifierKeys::leftButtonModifier);
-            mouse (at, {});
-            mouse ({ -50.0f, -50.0f }, {});
-        }
-
-        /** Presses with the given buttons and modifiers, drags in steps and releases. */
-        void drag (juce::Component& c, juce::Point<float> from, juce::Point<float> to,
-                   int pressed = juce::ModifierKeys::leftButtonModifier)
-        {
-            // Window positions taken first: a pop-up click may replace the pop-up that
-            // holds c by the MIDI-learn one.
-            const auto start = inWindow (c, from), end = inWindow (c, to);
-            mouse (start, {});
-            for (int i = 0; i <= 4; ++i)
-                mouse (start + (end - start) * ((float) i / 4.0f), juce::ModifierKeys (pressed));
-            mouse (end, {});
-            juce::ModifierKeys::currentModifiers = {};
-            pumpPosted();
-        }
-
-        bool insideWindow (juce::Component& c)
-        {
-            return window().getLocalBounds().contains (window().getLocalArea (&c, c.getLocalBounds()));
-        }
     };
 
     using ModulationWindowTest = WithoutPrefs<::testing::TestWithParam<const char*>>;
@@ -96,8 +61,7 @@ namespace
 
 TEST_P (ModulationWindowTest, eachButtonOpensItsPopupInsideTheWindowReplacingTheOneOpen)
 {
-    PrefsOnDisk::write ({ { "scale", GetParam() } });
-    ModulationWindow w;
+    ModulationWindow w (GetParam());
     ModulationPopup* previous = nullptr;
 
     // The window is too low for the pop-ups to open below the panel's buttons: each is
@@ -142,12 +106,9 @@ TEST_F (ModulationWindowTest, theGlyphShowsAnInputOnlyWhileADepthItUsesIsNotZero
     const auto idle = b.getHitRectangle();
 
     struct Case { int input, mode; float left, right; bool active; };
-    const Case cases[] = {
-        { 0, 0, 0.0f, 0.5f, false },   // the right depth counts only when unlinked
-        { 0, 1, 0.0f, 0.5f, false },
-        { 0, 2, 0.0f, 0.5f, true },
-        { 1, 0, -0.002f, 0.0f, true },
-        { 1, 2, 0.0f, 0.0f, false } };
+    // The right depth counts only when unlinked.
+    const Case cases[] = { { 0, 0, 0.0f, 0.5f, false }, { 0, 1, 0.0f, 0.5f, false }, { 0, 2, 0.0f, 0.5f, true },
+                           { 1, 0, -0.002f, 0.0f, true }, { 1, 2, 0.0f, 0.0f, false } };
 
     for (const auto& c : cases)
     {
@@ -161,8 +122,8 @@ TEST_F (ModulationWindowTest, theGlyphShowsAnInputOnlyWhileADepthItUsesIsNotZero
         // Even the smallest depth shows a bar.
         EXPECT_TRUE (! c.active || b.getDepthBar (c.input).getHeight() >= 1.0f);
 
-        data.depth[destCutoff][c.input][0]->setRealValueNotifyingHost (0.0f);
-        data.depth[destCutoff][c.input][1]->setRealValueNotifyingHost (0.0f);
+        for (auto* depth : data.depth[destCutoff][c.input])
+            depth->setRealValueNotifyingHost (0.0f);
     }
 
     ASSERT_TRUE (pumpUntil ([&] { return ! b.isColumnActive (0) && ! b.isColumnActive (1); }));
@@ -171,8 +132,7 @@ TEST_F (ModulationWindowTest, theGlyphShowsAnInputOnlyWhileADepthItUsesIsNotZero
 
 TEST_P (ModulationWindowTest, dragsMoveTheDepthsAndTheSwitchCyclesTheStereoModes)
 {
-    PrefsOnDisk::write ({ { "scale", GetParam() } });
-    ModulationWindow w;
+    ModulationWindow w (GetParam());
     auto& data = w.processor->data;
     auto& left = *data.depth[destCutoff][0][0];
     auto& mode = *data.stereoMode[destCutoff][0];
@@ -190,7 +150,6 @@ TEST_P (ModulationWindowTest, dragsMoveTheDepthsAndTheSwitchCyclesTheStereoModes
     EXPECT_FLOAT_EQ ((float) left.getRealValue(), 0.5f);
     EXPECT_EQ (host.begins, 1);
     EXPECT_EQ (host.ends, 1);
-
     w.click (cv1, modeSwitch);
     EXPECT_EQ (mode.getRealValue(), 1.0);
 
@@ -216,10 +175,8 @@ TEST_F (ModulationWindowTest, theLinkedSideShowsAndTakesTheNegatedDepth)
 
     // Cutoff depths read in semitones: 0.4 of the range is 48.
     struct Case { float depth; const char* leftText; const char* rightText; const char* typed; float typedDepth; };
-    const Case cases[] = {
-        { 0.4f, "48.0", "-48.0", "-60", 0.5f },
-        { -0.4f, "-48.0", "48.0", "60", -0.5f },
-        { 0.4f, "48.0", "-48.0", "-.", 0.4f } };   // no number: nothing changes
+    const Case cases[] = { { 0.4f, "48.0", "-48.0", "-60", 0.5f }, { -0.4f, "-48.0", "48.0", "60", -0.5f },
+                           { 0.4f, "48.0", "-48.0", "-.", 0.4f } };   // no number: nothing changes
 
     auto& cv1 = w.openColumn ("Cutoff", 0);
 
@@ -229,8 +186,7 @@ TEST_F (ModulationWindowTest, theLinkedSideShowsAndTakesTheNegatedDepth)
         ASSERT_TRUE (pumpUntil ([&] { return cv1.getLeftText() == c.leftText; })) << c.depth;
         EXPECT_EQ (cv1.getRightText(), c.rightText);
 
-        const auto rightText = cv1.getRightTextArea().toFloat().getCentre();
-        w.doubleClick (cv1, rightText);
+        w.doubleClick (cv1, cv1.getRightTextArea().toFloat().getCentre());
         ASSERT_TRUE (pumpUntil ([&] { return cv1.getRightEditor().hasKeyboardFocus (false); })) << c.typed;
         w.type (c.typed);
         EXPECT_FLOAT_EQ ((float) left.getRealValue(), c.typedDepth) << c.typed;
@@ -262,8 +218,7 @@ TEST_F (ModulationWindowTest, popupClicksAndPressesOutsideEveryPartChangeNothing
 
     // Hovered over the bar, then pressed on the title: not a drag of the bar.
     auto& cv1 = w.openColumn ("Cutoff", 0);
-    const auto bar = cv1.getSliderArea().getCentre();
-    w.mouse (w.inWindow (cv1, bar), {});
+    w.mouse (w.inWindow (cv1, cv1.getSliderArea().getCentre()), {});
     w.drag (cv1, { 17.0f, 10.0f }, { 17.0f, -30.0f });
     EXPECT_EQ (left.getRealValue(), 0.0);
     EXPECT_EQ (host.begins, 0);
@@ -306,8 +261,8 @@ TEST_F (ModulationWindowTest, aStylingWithoutRecordsOrGradientsDrawsInPlainColou
     // Without a record the depth still shows as a bar apart from its field.
     const auto area = cv2.getSliderArea();
     const auto at = [&] (float y) { return w->getLocalPoint (&cv2, juce::Point<float> (area.getCentreX(), y)).toInt(); };
-    const auto barPixel = image.getPixelAt (at (area.getCentreY() - 20.0f).x, at (area.getCentreY() - 20.0f).y);
-    const auto fieldPixel = image.getPixelAt (at (area.getCentreY() + 20.0f).x, at (area.getCentreY() + 20.0f).y);
+    const auto pixel = [&] (float dy) { const auto p = at (area.getCentreY() + dy); return image.getPixelAt (p.x, p.y); };
+    const auto barPixel = pixel (-20.0f), fieldPixel = pixel (20.0f);
     EXPECT_TRUE (barPixel.isOpaque());
     EXPECT_NE (barPixel, fieldPixel);
 }

@@ -1,7 +1,6 @@
 #include "gui/EditorOnDesktop.h"
 #include "core/ProcessorData.h"
 #include "params/QuilParamTypes.h"
-#include "support/MouseEvents.h"
 #include "support/RepaintCounter.h"
 
 #include <gtest/gtest.h>
@@ -34,16 +33,8 @@ namespace
 
     QuilParam& parameterOf (ProcessorData& d, Control c)
     {
-        switch (c)
-        {
-            case Control::in:        return *d.in;
-            case Control::out:       return *d.out;
-            case Control::cutoff:    return *d.cutoff;
-            case Control::resonance: return *d.resonance;
-            case Control::drive:     return *d.drive;
-            case Control::driveMode: return *d.driveMode;
-        }
-        return *d.cutoff;
+        QuilParam* const all[] = { d.in, d.out, d.cutoff, d.resonance, d.drive, d.driveMode };
+        return *all[(int) c];
     }
 
     /** The editor's window on the display, driven at the panel's coordinates. */
@@ -51,7 +42,7 @@ namespace
     {
         UIContainer& panel() const { return window().getControlPanel(); }
         ProcessorData& data() const { return processor->data; }
-        void pointer (juce::Point<float> inPanel, int mods) { mouse (inWindow (panel(), inPanel), M (mods)); }
+        using EditorOnDesktop::EditorOnDesktop;
     };
 
     using PanelTest = WithoutPrefs<>;
@@ -61,7 +52,7 @@ namespace
         p.setValueNotifyingHost (p.toNormalised (realValue));
     }
 
-    struct Step { float dx, dy; int mods; };
+    using Step = EditorOnDesktop::Step;
     struct DragCase
     {
         const char* name;
@@ -83,21 +74,15 @@ namespace
 TEST_P (PanelDragTest, aDragIsOneHostGestureMovingTheValueByTheDistanceInPanelUnits)
 {
     const auto& c = GetParam();
-    PrefsOnDisk::write ({ { "scale", c.scale } });
-    PanelOnDesktop window;
+    PanelOnDesktop window (c.scale);
     window.processor->rotaryKnobs = c.rotary;
     auto& p = parameterOf (window.data(), c.control);
     startAt (p, c.start);
     GestureCounter host (p);
 
-    window.pointer (c.press, 0);
-    window.pointer (c.press, c.pressMods);
-    for (const auto& s : c.steps)
-        window.pointer (c.press + juce::Point<float> (s.dx, s.dy), s.mods);
-    window.pointer (c.press + juce::Point<float> (c.steps.back().dx, c.steps.back().dy), c.releaseMods);
-    window.pointer ({ 150.0f, 60.0f }, 0);   // away from every control
-    pumpPosted();
-
+    auto steps = c.steps;
+    steps.insert (steps.begin(), Step { 0, 0, c.pressMods });
+    window.drag (window.panel(), c.press, steps, c.releaseMods);
 
     EXPECT_NEAR (p.getRealValue(), c.expected, 1.0e-5);
     EXPECT_EQ (host.begins, c.gestures);
@@ -115,10 +100,8 @@ INSTANTIATE_TEST_SUITE_P (Drags, PanelDragTest, ::testing::Values (
     DragCase { "round70Right", "100", true, Control::cutoff, At::cutoffCentre, L, { { 70, 0, L } }, 0, 0.3f, 0.8125f, 1, nullptr },
     DragCase { "round70RightAt200", "200", true, Control::cutoff, At::cutoffCentre, L, { { 70, 0, L } }, 0, 0.3f, 0.8125f, 1, nullptr },
     DragCase { "linear16Up", "100", false, Control::cutoff, At::cutoffCentre, L, { { 0, -16.4f, L } }, 0, 0.3f, 0.4f, 1, nullptr },
-    DragCase { "controlPressedDuringADrag", "100", false, Control::cutoff, At::cutoffCentre, L,
-               { { 0, -16.4f, L }, { 0, -40, L | ctrl } }, ctrl, 0.3f, 0.4f, 1, nullptr },
-    DragCase { "rightButtonPressedDuringADrag", "100", true, Control::cutoff, At::cutoffCentre, L,
-               { { 70, 0, L }, { 70, 0, L | R }, { 0, -70, L | R } }, 0, 0.3f, 0.5f, 1, nullptr },
+    DragCase { "controlPressedDuringADrag", "100", false, Control::cutoff, At::cutoffCentre, L, { { 0, -16.4f, L }, { 0, -40, L | ctrl } }, ctrl, 0.3f, 0.4f, 1, nullptr },
+    DragCase { "rightButtonPressedDuringADrag", "100", true, Control::cutoff, At::cutoffCentre, L, { { 70, 0, L }, { 70, 0, L | R }, { 0, -70, L | R } }, 0, 0.3f, 0.5f, 1, nullptr },
     DragCase { "rightButtonDrag", "100", true, Control::cutoff, At::cutoffCentre, R, { { 70, 0, R } }, 0, 0.3f, 0.3f, 0, nullptr },
     // The drive handle from its minimum over half the 122-unit scale band.
     DragCase { "driveHalf", "100", true, Control::drive, At::driveHandleAtMinimum, L, { { 61, 0, L } }, 0, 0.0f, 0.5f, 1, "50.0" },
@@ -137,8 +120,7 @@ namespace
 TEST_P (PanelClickTest, aClickOnALegendEntryOrADriveModeButtonSetsItsValueAsOneGesture)
 {
     const auto& c = GetParam();
-    PrefsOnDisk::write ({ { "scale", c.scale } });
-    PanelOnDesktop window;
+    PanelOnDesktop window (c.scale);
     auto& p = parameterOf (window.data(), c.control);
     startAt (p, c.start);
     GestureCounter host (p);
@@ -153,8 +135,7 @@ TEST_P (PanelClickTest, aClickOnALegendEntryOrADriveModeButtonSetsItsValueAsOneG
     if (c.control == Control::driveMode)
     {
         // Exactly one of the two is lit, the one of the mode now set.
-        auto& hot = window.panel().getDriveModeButton (true);
-        auto& cold = window.panel().getDriveModeButton (false);
+        auto &hot = window.panel().getDriveModeButton (true), &cold = window.panel().getDriveModeButton (false);
         EXPECT_TRUE (pumpUntil ([&] { return hot.isLit() == (c.expected > 0.5f) && cold.isLit() != hot.isLit(); }));
         EXPECT_EQ (p.getCurrentValueAsText(), c.expected > 0.5f ? "Hot" : "Cold");
     }
@@ -192,9 +173,9 @@ TEST_F (PanelTest, doubleClicksToggleTheDefaultAndOpenTheValueEditorForTypedValu
     }
 
     struct Typed { const char* keys; int finalKey; double hz; };
-    const Typed typed[] = { { "1k", juce::KeyPress::returnKey, 1000.0 }, { "2k", juce::KeyPress::escapeKey, 1000.0 },
-                            { "abc", juce::KeyPress::returnKey, 1000.0 },
-                            { "nan", juce::KeyPress::returnKey, 1000.0 }, { "-inf", juce::KeyPress::returnKey, 1000.0 }, { "250", juce::KeyPress::returnKey, 250.0 } };
+    const int ret = juce::KeyPress::returnKey;
+    const Typed typed[] = { { "1k", ret, 1000.0 }, { "2k", juce::KeyPress::escapeKey, 1000.0 }, { "abc", ret, 1000.0 },
+                            { "nan", ret, 1000.0 }, { "-inf", ret, 1000.0 }, { "250", ret, 250.0 } };
     for (const auto& t : typed)
     {
         window.doubleClick (window.panel(), At::cutoffValueText);
@@ -306,15 +287,15 @@ TEST_F (PanelTest, anIdleWindowRepaintsNothingAndAChangeRepaintsItsControls)
     pumpMessages (500);
     EXPECT_EQ (repaints.take(), 0);
 
-    startAt (*window.data().cutoff, 0.8f);
-    EXPECT_TRUE (pumpUntil ([&] { return repaints.count > 0; }));
-    pumpMessages (100);
-    repaints.take();
-
-    window.data().displayValues[2 * destDrive].store (0.2);
-    EXPECT_TRUE (pumpUntil ([&] { return repaints.count > 0; }));
-    pumpMessages (100);
-    repaints.take();
+    // A parameter's change and a modulation read-out's.
+    for (const auto& change : { std::function<void()> ([&] { startAt (*window.data().cutoff, 0.8f); }),
+                               std::function<void()> ([&] { window.data().displayValues[2 * destDrive].store (0.2); }) })
+    {
+        change();
+        EXPECT_TRUE (pumpUntil ([&] { return repaints.count > 0; }));
+        pumpMessages (100);
+        repaints.take();
+    }
     pumpMessages (300);
     EXPECT_EQ (repaints.take(), 0);
 }
