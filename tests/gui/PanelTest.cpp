@@ -14,19 +14,14 @@ namespace
     using M = juce::ModifierKeys;
     constexpr int L = M::leftButtonModifier, R = M::rightButtonModifier, ctrl = M::ctrlModifier;
 
-    // Every place the tests press, in the panel's coordinates (points at 100 %).
+    // Every place the tests press, in the panel's coordinates (points at 100 %); the resonance
+    // ring ends past "11".
     namespace At
     {
-        const juce::Point<float> cutoffCentre { 351.0f, 104.0f };
-        const juce::Point<float> cutoffValueText { 351.0f, 86.0f }, cutoffBelowText { 351.0f, 130.0f };
-        const juce::Point<float> cutoffLegend06k { 351.0f, 22.0f }, cutoffLegend20k { 409.0f, 162.0f };
-        const juce::Point<float> resonanceLegend11 { 537.5f, 194.5f },
-                                 resonanceRingEnd { 528.0f, 201.0f };   // past "11", where the ring ends
-        const juce::Point<float> inSliderBottom { 75.0f, 235.0f }, inSliderTop { 75.0f, 78.0f };
-        const juce::Point<float> inLegendQuarter { 50.0f, 162.0f }, inLegendMaximum { 50.0f, 93.0f },
-                                 outLegendHalf { 653.0f, 139.0f };
-        const juce::Point<float> driveHandleAtMinimum { 296.0f, 263.0f }, driveLegendMaximum { 453.0f, 249.0f };
-        const juce::Point<float> hotButton { 397.0f, 292.0f }, coldButton { 306.0f, 292.0f };
+        const juce::Point<float> cutoffCentre { 351, 104 }, cutoffValueText { 351, 86 }, cutoffBelowText { 351, 130 };
+        const juce::Point<float> cutoffLegend06k { 351, 22 }, cutoffLegend20k { 409, 162 }, resonanceLegend11 { 537.5f, 194.5f }, resonanceRingEnd { 528, 201 };
+        const juce::Point<float> inSliderBottom { 75, 235 }, inSliderTop { 75, 78 }, inLegendQuarter { 50, 162 }, inLegendMaximum { 50, 93 }, outLegendHalf { 653, 139 };
+        const juce::Point<float> driveHandleAtMinimum { 296, 263 }, driveLegendMaximum { 453, 249 }, hotButton { 397, 292 }, coldButton { 306, 292 };
     }
 
     enum class Control { in, out, cutoff, resonance, drive, driveMode };
@@ -53,20 +48,9 @@ namespace
     }
 
     using Step = EditorOnDesktop::Step;
-    struct DragCase
-    {
-        const char* name;
-        const char* scale;
-        bool rotary;
-        Control control;
-        juce::Point<float> press;
-        int pressMods;
-        std::vector<Step> steps;    // pointer moves from the press point, in panel units
-        int releaseMods;
-        float start, expected;
-        int gestures;
-        const char* text;           // the control's value text afterwards, when given
-    };
+    // Steps: pointer moves from the press point, in panel units; text: the control's value text afterwards, when given.
+    struct DragCase { const char* name; const char* scale; bool rotary; Control control; juce::Point<float> press; int pressMods;
+                      std::vector<Step> steps; int releaseMods; float start, expected; int gestures; const char* text; };
 
     using PanelDragTest = WithoutPrefs<::testing::TestWithParam<DragCase>>;
 }
