@@ -17,7 +17,9 @@ namespace
     {
         ControlStandIn (VortaneMainWindow& w, juce::var index, juce::Rectangle<int> bounds)
         {
-            getProperties().set ("pIndex", index), setWantsKeyboardFocus (true), setBounds (bounds);
+            getProperties().set ("pIndex", index);
+            setWantsKeyboardFocus (true);
+            setBounds (bounds);
             w.getControlPanel().addAndMakeVisible (this);
         }
     };
@@ -36,7 +38,6 @@ namespace
     }
 
     enum class Target { cutoff, cutoffAtTop, background, makerLogo, productLogo, statusBar, pastLastParameter, textIndex };
-
     struct ClickCase { Target target; int keys, button; const char* scale; bool opens; };
 
     using LearnClickTest = WithoutPrefs<::testing::TestWithParam<ClickCase>>;

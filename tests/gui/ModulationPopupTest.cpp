@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace
 {
     // The control panel's 16 × 16 modulation buttons, by the names they give their pop-ups, at their places.
@@ -16,15 +18,13 @@ namespace
 
     struct ModulationWindow : EditorOnDesktop
     {
+        using EditorOnDesktop::EditorOnDesktop;
+
         ModulationButton& button (const char* name)
         {
-            for (const auto& p : places)
-                if (juce::String (p.name) == name)
-                    return window().getControlPanel().getModulationButton (p.destination);
-            throw std::invalid_argument (name);
+            const auto* p = std::find_if (std::begin (places), std::end (places), [&] (const Place& q) { return juce::String (q.name) == name; });
+            return window().getControlPanel().getModulationButton (p->destination);
         }
-
-        using EditorOnDesktop::EditorOnDesktop;
         ModulationPopup* shownPopup() const { return EditorOnDesktop::shownPopup<ModulationPopup>(); }
 
         /** Opens a destination's pop-up and returns one of its columns (0: CV 1). */
@@ -54,8 +54,7 @@ namespace
     // Top-left wanted for a button's pop-up: centred under it, moved the least into the window.
     juce::Point<int> expectedPlace (juce::Rectangle<int> button, juce::Point<int> size)
     {
-        return { juce::jlimit (0, 703 - size.x, button.getCentreX() - size.x / 2),
-                 juce::jlimit (0, 319 - size.y, button.getBottom()) };
+        return { juce::jlimit (0, 703 - size.x, button.getCentreX() - size.x / 2), juce::jlimit (0, 319 - size.y, button.getBottom()) };
     }
 }
 
@@ -88,9 +87,10 @@ TEST_P (ModulationWindowTest, eachButtonOpensItsPopupInsideTheWindowReplacingThe
         auto& b = w.button ("Cutoff");
         b.setTopLeftPosition (topLeft);
         w.tap (b);
-        ASSERT_NE (w.shownPopup(), nullptr);
-        EXPECT_EQ (w.shownPopup()->getPosition(), expectedPlace (b.getBounds(), { 110, 225 }));
-        EXPECT_TRUE (w.insideWindow (*w.shownPopup()));
+        auto* popup = w.shownPopup();
+        ASSERT_NE (popup, nullptr);
+        EXPECT_EQ (popup->getPosition(), expectedPlace (b.getBounds(), { 110, 225 }));
+        EXPECT_TRUE (w.insideWindow (*popup));
         w.tap (b);
         EXPECT_EQ (w.shownPopup(), nullptr);
     }

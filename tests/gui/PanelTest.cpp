@@ -47,10 +47,10 @@ namespace
         p.setValueNotifyingHost (p.toNormalised (realValue));
     }
 
-    using Step = EditorOnDesktop::Step;
-    // Steps: pointer moves from the press point, in panel units; text: the control's value text afterwards, when given.
-    struct DragCase { const char* name; const char* scale; bool rotary; Control control; juce::Point<float> press; int pressMods;
-                      std::vector<Step> steps; int releaseMods; float start, expected; int gestures; const char* text; };
+    // Steps: pointer moves from the press point (the first is the press), in panel units;
+    // text: the control's value text afterwards, when given.
+    struct DragCase { const char* name; const char* scale; bool rotary; Control control; juce::Point<float> press;
+                      std::vector<EditorOnDesktop::Step> steps; int releaseMods; float start, expected; int gestures; const char* text; };
 
     using PanelDragTest = WithoutPrefs<::testing::TestWithParam<DragCase>>;
 }
@@ -64,9 +64,7 @@ TEST_P (PanelDragTest, aDragIsOneHostGestureMovingTheValueByTheDistanceInPanelUn
     startAt (p, c.start);
     GestureCounter host (p);
 
-    auto steps = c.steps;
-    steps.insert (steps.begin(), Step { 0, 0, c.pressMods });
-    window.drag (window.panel(), c.press, steps, c.releaseMods);
+    window.drag (window.panel(), c.press, c.steps, c.releaseMods);
 
     EXPECT_NEAR (p.getRealValue(), c.expected, 1.0e-5);
     EXPECT_EQ (host.begins, c.gestures);
@@ -81,18 +79,18 @@ TEST_P (PanelDragTest, aDragIsOneHostGestureMovingTheValueByTheDistanceInPanelUn
 
 // At 200 % the same rows cover twice the distance on the screen.
 INSTANTIATE_TEST_SUITE_P (Drags, PanelDragTest, ::testing::Values (
-    DragCase { "round70Right", "100", true, Control::cutoff, At::cutoffCentre, L, { { 70, 0, L } }, 0, 0.3f, 0.8125f, 1, nullptr },
-    DragCase { "round70RightAt200", "200", true, Control::cutoff, At::cutoffCentre, L, { { 70, 0, L } }, 0, 0.3f, 0.8125f, 1, nullptr },
-    DragCase { "linear16Up", "100", false, Control::cutoff, At::cutoffCentre, L, { { 0, -16.4f, L } }, 0, 0.3f, 0.4f, 1, nullptr },
-    DragCase { "controlPressedDuringADrag", "100", false, Control::cutoff, At::cutoffCentre, L, { { 0, -16.4f, L }, { 0, -40, L | ctrl } }, ctrl, 0.3f, 0.4f, 1, nullptr },
-    DragCase { "rightButtonPressedDuringADrag", "100", true, Control::cutoff, At::cutoffCentre, L, { { 70, 0, L }, { 70, 0, L | R }, { 0, -70, L | R } }, 0, 0.3f, 0.5f, 1, nullptr },
-    DragCase { "rightButtonDrag", "100", true, Control::cutoff, At::cutoffCentre, R, { { 70, 0, R } }, 0, 0.3f, 0.3f, 0, nullptr },
+    DragCase { "round70Right", "100", true, Control::cutoff, At::cutoffCentre, { { 0, 0, L }, { 70, 0, L } }, 0, 0.3f, 0.8125f, 1, nullptr },
+    DragCase { "round70RightAt200", "200", true, Control::cutoff, At::cutoffCentre, { { 0, 0, L }, { 70, 0, L } }, 0, 0.3f, 0.8125f, 1, nullptr },
+    DragCase { "linear16Up", "100", false, Control::cutoff, At::cutoffCentre, { { 0, 0, L }, { 0, -16.4f, L } }, 0, 0.3f, 0.4f, 1, nullptr },
+    DragCase { "controlPressedDuringADrag", "100", false, Control::cutoff, At::cutoffCentre, { { 0, 0, L }, { 0, -16.4f, L }, { 0, -40, L | ctrl } }, ctrl, 0.3f, 0.4f, 1, nullptr },
+    DragCase { "rightButtonPressedDuringADrag", "100", true, Control::cutoff, At::cutoffCentre, { { 0, 0, L }, { 70, 0, L }, { 70, 0, L | R }, { 0, -70, L | R } }, 0, 0.3f, 0.5f, 1, nullptr },
+    DragCase { "rightButtonDrag", "100", true, Control::cutoff, At::cutoffCentre, { { 0, 0, R }, { 70, 0, R } }, 0, 0.3f, 0.3f, 0, nullptr },
     // The drive handle from its minimum over half the 122-unit scale band.
-    DragCase { "driveHalf", "100", true, Control::drive, At::driveHandleAtMinimum, L, { { 61, 0, L } }, 0, 0.0f, 0.5f, 1, "50.0" },
-    DragCase { "driveControlDrag", "100", true, Control::drive, At::driveHandleAtMinimum, L | ctrl, { { 61, 0, L | ctrl } }, ctrl, 0.0f, 0.0f, 0, nullptr },
+    DragCase { "driveHalf", "100", true, Control::drive, At::driveHandleAtMinimum, { { 0, 0, L }, { 61, 0, L } }, 0, 0.0f, 0.5f, 1, "50.0" },
+    DragCase { "driveControlDrag", "100", true, Control::drive, At::driveHandleAtMinimum, { { 0, 0, L | ctrl }, { 61, 0, L | ctrl } }, ctrl, 0.0f, 0.0f, 0, nullptr },
     // The level sliders: their whole 158-unit height is the whole range.
-    DragCase { "inUp", "100", true, Control::in, At::inSliderBottom, L, { { 0, -158, L } }, 0, 0.0f, 1.0f, 1, nullptr },
-    DragCase { "inDown", "100", true, Control::in, At::inSliderTop, L, { { 0, 79, L }, { 0, 158, L } }, 0, 1.0f, 0.0f, 1, "-inf" }),
+    DragCase { "inUp", "100", true, Control::in, At::inSliderBottom, { { 0, 0, L }, { 0, -158, L } }, 0, 0.0f, 1.0f, 1, nullptr },
+    DragCase { "inDown", "100", true, Control::in, At::inSliderTop, { { 0, 0, L }, { 0, 79, L }, { 0, 158, L } }, 0, 1.0f, 0.0f, 1, "-inf" }),
     [] (const ::testing::TestParamInfo<DragCase>& row) { return std::string (row.param.name); });
 
 namespace
