@@ -41,11 +41,7 @@ namespace
     };
 
     using PanelTest = WithoutPrefs<>;
-
-    void startAt (QuilParam& p, float realValue)
-    {
-        p.setValueNotifyingHost (p.toNormalised (realValue));
-    }
+    void startAt (QuilParam& p, float realValue) { p.setValueNotifyingHost (p.toNormalised (realValue)); }
 
     // Steps: pointer moves from the press point (the first is the press), in panel units;
     // text: the control's value text afterwards, when given.

@@ -9,11 +9,7 @@ namespace
 {
     using WindowTest = WithoutPrefs<>;
 
-    int storedScale()
-    {
-        auto prefs = PrefsOnDisk::read();
-        return prefs != nullptr ? prefs->getIntAttribute ("scale", -1) : -1;
-    }
+    int storedScale() { auto prefs = PrefsOnDisk::read(); return prefs != nullptr ? prefs->getIntAttribute ("scale", -1) : -1; }
 }
 
 TEST_F (WindowTest, commandPlusAndMinusStepTheWindowThroughEveryScaleWritingOncePerPress)
