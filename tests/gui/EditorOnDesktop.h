@@ -121,15 +121,6 @@ struct EditorOnDesktop : ScaleInPrefs, TestEditor
         pumpPosted();
     }
 
-    /** Presses with the given buttons and keys and drags in four steps to a point. */
-    void drag (juce::Component& c, juce::Point<float> from, juce::Point<float> to, int pressed = juce::ModifierKeys::leftButtonModifier)
-    {
-        std::vector<Step> steps;
-        for (int i = 0; i <= 4; ++i)
-            steps.push_back ({ (to.x - from.x) * (float) i / 4.0f, (to.y - from.y) * (float) i / 4.0f, pressed });
-        drag (c, from, steps);
-    }
-
     /** The pop-up shown, when it is a T. */
     template <typename T>
     T* shownPopup() const

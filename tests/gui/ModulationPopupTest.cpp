@@ -10,6 +10,8 @@
 
 namespace
 {
+    constexpr int L = juce::ModifierKeys::leftButtonModifier;
+
     // The control panel's 16 × 16 modulation buttons, by the names they give their pop-ups, at their places.
     struct Place { const char* name; int destination; juce::Point<int> topLeft; };
     const Place places[] = { { "Cutoff", destCutoff, { 343, 161 } }, { "Resonance", destResonance, { 491, 192 } },
@@ -146,7 +148,7 @@ TEST_P (ModulationWindowTest, dragsMoveTheDepthsAndTheSwitchCyclesTheStereoModes
     EXPECT_TRUE (cv1.getLocalBounds().contains (cv1.getModeSwitchArea()));
 
     // The slider area is 128 units high and the depth spans 2: 64 units up move it by 1.
-    w.drag (cv1, bar, bar.translated (0.0f, -64.0f));
+    w.drag (cv1, bar, { { 0, 0, L }, { 0, -64, L } });
     EXPECT_FLOAT_EQ ((float) left.getRealValue(), 0.5f);
     EXPECT_EQ (host.begins, 1);
     EXPECT_EQ (host.ends, 1);
@@ -155,7 +157,7 @@ TEST_P (ModulationWindowTest, dragsMoveTheDepthsAndTheSwitchCyclesTheStereoModes
 
     // Linked: the right half shows the left depth negated and moves it the other way.
     ASSERT_TRUE (pumpUntil ([&] { return cv1.getMode() == 1; }));
-    w.drag (cv1, rightHalf, rightHalf.translated (0.0f, -32.0f));
+    w.drag (cv1, rightHalf, { { 0, 0, L }, { 0, -32, L } });
     EXPECT_FLOAT_EQ ((float) left.getRealValue(), 0.0f);
     EXPECT_EQ (host.ends, host.begins);
 
@@ -210,7 +212,7 @@ TEST_F (ModulationWindowTest, popupClicksAndPressesOutsideEveryPartChangeNothing
         auto& column = w.openColumn ("Cutoff", 0);
         const auto at = onSwitch ? column.getModeSwitchArea().toFloat().getCentre() : column.getSliderArea().getCentre();
         w.window().getPopupDisplay().setKeepOpen (false);
-        w.drag (column, at, at.translated (0.0f, -40.0f), pressed);
+        w.drag (column, at, { { 0, 0, pressed }, { 0, -40, pressed } });
         EXPECT_EQ (w.shownPopup(), nullptr);
         EXPECT_EQ (left.getRealValue(), 0.0);
         EXPECT_EQ (w.processor->data.stereoMode[destCutoff][0]->getRealValue(), 0.0);
@@ -219,7 +221,7 @@ TEST_F (ModulationWindowTest, popupClicksAndPressesOutsideEveryPartChangeNothing
     // Hovered over the bar, then pressed on the title: not a drag of the bar.
     auto& cv1 = w.openColumn ("Cutoff", 0);
     w.mouse (w.inWindow (cv1, cv1.getSliderArea().getCentre()), {});
-    w.drag (cv1, { 17.0f, 10.0f }, { 17.0f, -30.0f });
+    w.drag (cv1, { 17.0f, 10.0f }, { { 0, 0, L }, { 0, -40, L } });
     EXPECT_EQ (left.getRealValue(), 0.0);
     EXPECT_EQ (host.begins, 0);
     EXPECT_EQ (host.ends, 0);
