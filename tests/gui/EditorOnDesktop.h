@@ -1,12 +1,21 @@
 #pragma once
 
 #include "support/EditorFixture.h"
+#include "support/MouseEvents.h"
+
+#include <vector>
+
+/** Writes the window scale into the preferences before the editor reads them. */
+struct ScaleInPrefs
+{
+    explicit ScaleInPrefs (const char* scale) { if (scale != nullptr) PrefsOnDisk::write ({ { "scale", scale } }); }
+};
 
 /** The editor in a real window on the display, driven through its window's peer
     as the windowing system would: mouse clicks and key presses. */
-struct EditorOnDesktop : TestEditor
+struct EditorOnDesktop : ScaleInPrefs, TestEditor
 {
-    EditorOnDesktop()
+    explicit EditorOnDesktop (const char* scale = nullptr) : ScaleInPrefs (scale)
     {
         editor->setTopLeftPosition (40, 40);
         editor->addToDesktop (juce::ComponentPeer::windowAppearsOnTaskbar);
@@ -74,6 +83,55 @@ struct EditorOnDesktop : TestEditor
     void clickCentre (juce::Component& c, int modifiers = 0)
     {
         click (c, c.getLocalBounds().toFloat().getCentre(), modifiers);
+    }
+
+    void rightClick (juce::Component& c, juce::Point<float> p = { 10.0f, 10.0f })
+    {
+        click (c, p, 0, -1, juce::ModifierKeys::rightButtonModifier);
+    }
+
+    /** A click at the centre handled at once, with no window-system events in between:
+        a pop-up also closes when the test display moves the window's focus for a moment. */
+    void tap (juce::Component& c)
+    {
+        const auto at = inWindow (c, c.getLocalBounds().toFloat().getCentre());
+        mouse (at, {});
+        mouse (at, juce::ModifierKeys::leftButtonModifier);
+        mouse (at, {});
+        mouse ({ -50.0f, -50.0f }, {});
+    }
+
+    /** A pointer move by (dx, dy) from a drag's start, in the component's units, with buttons and keys. */
+    struct Step { float dx, dy; int mods; };
+
+    /** Moves to a point of a component, then through the steps (the first usually the
+        press), releases with releaseMods where the last step ended and moves away. */
+    void drag (juce::Component& c, juce::Point<float> from, const std::vector<Step>& steps, int releaseMods = 0)
+    {
+        // Window positions taken first: a pop-up click may replace the pop-up that holds c.
+        std::vector<juce::Point<float>> at { inWindow (c, from) };
+        for (const auto& s : steps)
+            at.push_back (inWindow (c, from + juce::Point<float> (s.dx, s.dy)));
+        mouse (at.front(), {});
+        for (size_t i = 0; i < steps.size(); ++i)
+            mouse (at[i + 1], steps[i].mods);
+        mouse (at.back(), releaseMods);
+        mouse ({ -50.0f, -50.0f }, {});
+        juce::ModifierKeys::currentModifiers = {};
+        pumpPosted();
+    }
+
+    /** The pop-up shown, when it is a T. */
+    template <typename T>
+    T* shownPopup() const
+    {
+        auto& display = window().getPopupDisplay();
+        return display.isPopupShowing() ? dynamic_cast<T*> (display.getContent()) : nullptr;
+    }
+
+    bool insideWindow (juce::Component& c) const
+    {
+        return window().getLocalBounds().contains (window().getLocalArea (&c, c.getLocalBounds()));
     }
 
     bool press (juce::juce_wchar key, int modifiers = juce::ModifierKeys::commandModifier)

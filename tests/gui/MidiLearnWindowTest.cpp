@@ -24,17 +24,6 @@ namespace
         }
     };
 
-    MIDIccPopup* learnPopup (VortaneMainWindow& w)
-    {
-        auto& display = w.getPopupDisplay();
-        return display.isPopupShowing() ? dynamic_cast<MIDIccPopup*> (display.getContent()) : nullptr;
-    }
-
-    void rightClick (EditorOnDesktop& window, juce::Component& c, juce::Point<float> p = { 10.0f, 10.0f })
-    {
-        window.click (c, p, 0, -1, rightButton);
-    }
-
     /** One block through the processor on a thread of its own, as a host's audio thread. */
     void sendController (TestProcessor& p, int number)
     {
@@ -49,7 +38,6 @@ namespace
     }
 
     enum class Target { cutoff, cutoffAtTop, background, makerLogo, productLogo, statusBar, pastLastParameter, textIndex };
-
     struct ClickCase { Target target; int keys, button; const char* scale; bool opens; };
 
     using LearnClickTest = WithoutPrefs<::testing::TestWithParam<ClickCase>>;
@@ -58,8 +46,7 @@ namespace
 TEST_P (LearnClickTest, aPopupClickOnAControlOpensItsLearnPopupCentredOnTheClickInsideTheWindow)
 {
     const auto c = GetParam();
-    PrefsOnDisk::write ({ { "scale", c.scale } });
-    EditorOnDesktop window;
+    EditorOnDesktop window (c.scale);
     auto& w = window.window();
 
     auto& cutoffKnob = w.getControlPanel().getKnob (destCutoff);
@@ -74,7 +61,7 @@ TEST_P (LearnClickTest, aPopupClickOnAControlOpensItsLearnPopupCentredOnTheClick
     const auto spot = spots[(int) c.target];
 
     window.click (*spot.component, spot.point, c.keys, -1, c.button);
-    auto* popup = learnPopup (w);
+    auto* popup = window.shownPopup<MIDIccPopup>();
     ASSERT_EQ (popup != nullptr, c.opens);
     if (popup == nullptr)
         return;
@@ -86,7 +73,7 @@ TEST_P (LearnClickTest, aPopupClickOnAControlOpensItsLearnPopupCentredOnTheClick
     const juce::Point<int> centred (click.x - popup->getWidth() / 2, click.y - popup->getHeight() / 2);
     EXPECT_EQ (popup->getPosition(), juce::Point<int> (juce::jlimit (0, 703 - popup->getWidth(), centred.x),
                                                        juce::jlimit (0, 319 - popup->getHeight(), centred.y)));
-    EXPECT_TRUE (w.getLocalBounds().contains (popup->getBounds()));
+    EXPECT_TRUE (window.insideWindow (*popup));
     EXPECT_EQ (popup->getBox().getBounds(), juce::Rectangle<int> (12, 12, popup->getWidth() - 24, 76));
     EXPECT_TRUE (popup->isShowing());
 }
@@ -108,24 +95,24 @@ TEST_F (LearnClickTest, twoKnobsRightClickedInTurnLeaveOnePopupForTheSecond)
     auto& w = window.window();
     auto& panel = w.getControlPanel();
 
-    rightClick (window, panel.getKnob (destCutoff), { 40.0f, 50.0f });
-    ASSERT_NE (learnPopup (w), nullptr);
+    window.rightClick (panel.getKnob (destCutoff), { 40.0f, 50.0f });
+    ASSERT_NE (window.shownPopup<MIDIccPopup>(), nullptr);
     auto& resonanceKnob = panel.getKnob (destResonance);
-    rightClick (window, resonanceKnob, resonanceKnob.getLocalBounds().toFloat().getCentre() - juce::Point<float> (8.0f, 8.0f));
-    ASSERT_NE (learnPopup (w), nullptr);
-    EXPECT_EQ (learnPopup (w)->getButton().getParameterIndex(), (int) resonance);
+    window.rightClick (resonanceKnob, resonanceKnob.getLocalBounds().toFloat().getCentre() - juce::Point<float> (8.0f, 8.0f));
+    ASSERT_NE (window.shownPopup<MIDIccPopup>(), nullptr);
+    EXPECT_EQ (window.shownPopup<MIDIccPopup>()->getButton().getParameterIndex(), (int) resonance);
     EXPECT_EQ (w.getPopupDisplay().getNumChildComponents(), 1);
 
     // Two pop-ups pushed into the same corner: only their IDs tell them apart when
     // the second is asked for right after the first closed.
     ControlStandIn inInCorner (w, in, { 655, 270, 20, 15 }), outInCorner (w, out, { 680, 270, 20, 15 });
-    rightClick (window, inInCorner);
-    ASSERT_NE (learnPopup (w), nullptr);
+    window.rightClick (inInCorner);
+    ASSERT_NE (window.shownPopup<MIDIccPopup>(), nullptr);
     window.click (panel.getKnob (destCutoff), { 40.0f, 50.0f });
-    ASSERT_EQ (learnPopup (w), nullptr);
-    rightClick (window, outInCorner);
-    ASSERT_NE (learnPopup (w), nullptr);
-    EXPECT_EQ (learnPopup (w)->getButton().getParameterIndex(), (int) out);
+    ASSERT_EQ (window.shownPopup<MIDIccPopup>(), nullptr);
+    window.rightClick (outInCorner);
+    ASSERT_NE (window.shownPopup<MIDIccPopup>(), nullptr);
+    EXPECT_EQ (window.shownPopup<MIDIccPopup>()->getButton().getParameterIndex(), (int) out);
 }
 
 TEST_F (LearnClickTest, aControllerIsLearntUnmappedTypedAndRefusedAsLearningWould)
@@ -133,9 +120,9 @@ TEST_F (LearnClickTest, aControllerIsLearntUnmappedTypedAndRefusedAsLearningWoul
     EditorOnDesktop window;
     auto& w = window.window();
     auto& map = static_cast<MidiCCListener&> (*window.processor);
-    rightClick (window, w.getControlPanel().getKnob (destCutoff), { 40.0f, 50.0f });
-    ASSERT_NE (learnPopup (w), nullptr);
-    auto& button = learnPopup (w)->getButton();
+    window.rightClick (w.getControlPanel().getKnob (destCutoff), { 40.0f, 50.0f });
+    ASSERT_NE (window.shownPopup<MIDIccPopup>(), nullptr);
+    auto& button = window.shownPopup<MIDIccPopup>()->getButton();
     const auto shows = [&] (const char* caption, const char* text)
     {
         return pumpUntil ([&] { return button.getCaption() == caption && button.getFieldText() == text; });
@@ -153,18 +140,14 @@ TEST_F (LearnClickTest, aControllerIsLearntUnmappedTypedAndRefusedAsLearningWoul
     EXPECT_TRUE (shows (" Learn", "- -"));
     EXPECT_EQ (map.getMappedParameter (7), -1);
 
-    window.click (button, field);
-    window.type ("cc 7");
-    EXPECT_TRUE (shows ("Unmap", "CC 7"));
-    EXPECT_EQ (map.findController (cutoff), 7);
-
-    for (const char* refused : { "64", "119", "0", "c" })
+    // Typed: "cc 7" maps; the rest are refused and leave CC 7 mapped.
+    for (const char* typed : { "cc 7", "64", "119", "0", "c" })
     {
         window.click (button, field);
-        window.type (refused);
-        EXPECT_TRUE (shows ("Unmap", "CC 7")) << refused;
-        EXPECT_EQ (map.findController (cutoff), 7) << refused;
-        EXPECT_EQ (map.getMappedParameter (juce::String (refused).getIntValue()), -1) << refused;
+        window.type (typed);
+        EXPECT_TRUE (shows ("Unmap", "CC 7")) << typed;
+        EXPECT_EQ (map.findController (cutoff), 7) << typed;
+        EXPECT_EQ (map.getMappedParameter (juce::String (typed).getIntValue()), -1) << typed;
     }
 
     // Closing the pop-up while it waits stops the learning.
@@ -172,7 +155,7 @@ TEST_F (LearnClickTest, aControllerIsLearntUnmappedTypedAndRefusedAsLearningWoul
     window.click (button, buttonTop);
     ASSERT_EQ (map.learningIndex.load(), (int) cutoff);
     window.clickCentre (w.getMakerLogo());
-    EXPECT_EQ (learnPopup (w), nullptr);
+    EXPECT_EQ (window.shownPopup<MIDIccPopup>(), nullptr);
     EXPECT_EQ (map.learningIndex.load(), -1);
     sendController (window.processor, 20);
     EXPECT_EQ (map.findController (cutoff), -1);

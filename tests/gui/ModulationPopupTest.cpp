@@ -1,14 +1,17 @@
 #include "gui/EditorOnDesktop.h"
 #include "core/ProcessorData.h"
 #include "params/QuilParamStereoMod.h"
-#include "support/MouseEvents.h"
 #include "ui/toolkit/ModulationButton.h"
 #include "ui/toolkit/ModulationSliderStereo.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace
 {
+    constexpr int L = juce::ModifierKeys::leftButtonModifier;
+
     // The control panel's 16 × 16 modulation buttons, by the names they give their pop-ups, at their places.
     struct Place { const char* name; int destination; juce::Point<int> topLeft; };
     const Place places[] = { { "Cutoff", destCutoff, { 343, 161 } }, { "Resonance", destResonance, { 491, 192 } },
@@ -17,19 +20,14 @@ namespace
 
     struct ModulationWindow : EditorOnDesktop
     {
+        using EditorOnDesktop::EditorOnDesktop;
+
         ModulationButton& button (const char* name)
         {
-            for (const auto& p : places)
-                if (juce::String (p.name) == name)
-                    return window().getControlPanel().getModulationButton (p.destination);
-            throw std::invalid_argument (name);
+            const auto* p = std::find_if (std::begin (places), std::end (places), [&] (const Place& q) { return juce::String (q.name) == name; });
+            return window().getControlPanel().getModulationButton (p->destination);
         }
-
-        ModulationPopup* shownPopup()
-        {
-            auto& display = window().getPopupDisplay();
-            return display.isPopupShowing() ? dynamic_cast<ModulationPopup*> (display.getContent()) : nullptr;
-        }
+        ModulationPopup* shownPopup() const { return EditorOnDesktop::shownPopup<ModulationPopup>(); }
 
         /** Opens a destination's pop-up and returns one of its columns (0: CV 1). */
         ModulationSliderStereo& openColumn (const char* name, int column)
@@ -51,37 +49,6 @@ namespace
             pumpPosted();
             return *dynamic_cast<ModulationSliderStereo*> (shownPopup()->getColumn (column));
         }
-
-        /** A click handled at once, with no window-system events in between: a pop-up
-            also closes when the test display moves the window's focus for a moment. */
-        void tap (juce::Component& c)
-        {
-            const auto at = inWindow (c, c.getLocalBounds().toFloat().getCentre());
-            mouse (at, {});
-            mouse (at, juce::ModifierKeys::leftButtonModifier);
-            mouse (at, {});
-            mouse ({ -50.0f, -50.0f }, {});
-        }
-
-        /** Presses with the given buttons and modifiers, drags in steps and releases. */
-        void drag (juce::Component& c, juce::Point<float> from, juce::Point<float> to,
-                   int pressed = juce::ModifierKeys::leftButtonModifier)
-        {
-            // Window positions taken first: a pop-up click may replace the pop-up that
-            // holds c by the MIDI-learn one.
-            const auto start = inWindow (c, from), end = inWindow (c, to);
-            mouse (start, {});
-            for (int i = 0; i <= 4; ++i)
-                mouse (start + (end - start) * ((float) i / 4.0f), juce::ModifierKeys (pressed));
-            mouse (end, {});
-            juce::ModifierKeys::currentModifiers = {};
-            pumpPosted();
-        }
-
-        bool insideWindow (juce::Component& c)
-        {
-            return window().getLocalBounds().contains (window().getLocalArea (&c, c.getLocalBounds()));
-        }
     };
 
     using ModulationWindowTest = WithoutPrefs<::testing::TestWithParam<const char*>>;
@@ -89,15 +56,13 @@ namespace
     // Top-left wanted for a button's pop-up: centred under it, moved the least into the window.
     juce::Point<int> expectedPlace (juce::Rectangle<int> button, juce::Point<int> size)
     {
-        return { juce::jlimit (0, 703 - size.x, button.getCentreX() - size.x / 2),
-                 juce::jlimit (0, 319 - size.y, button.getBottom()) };
+        return { juce::jlimit (0, 703 - size.x, button.getCentreX() - size.x / 2), juce::jlimit (0, 319 - size.y, button.getBottom()) };
     }
 }
 
 TEST_P (ModulationWindowTest, eachButtonOpensItsPopupInsideTheWindowReplacingTheOneOpen)
 {
-    PrefsOnDisk::write ({ { "scale", GetParam() } });
-    ModulationWindow w;
+    ModulationWindow w (GetParam());
     ModulationPopup* previous = nullptr;
 
     // The window is too low for the pop-ups to open below the panel's buttons: each is
@@ -124,9 +89,10 @@ TEST_P (ModulationWindowTest, eachButtonOpensItsPopupInsideTheWindowReplacingThe
         auto& b = w.button ("Cutoff");
         b.setTopLeftPosition (topLeft);
         w.tap (b);
-        ASSERT_NE (w.shownPopup(), nullptr);
-        EXPECT_EQ (w.shownPopup()->getPosition(), expectedPlace (b.getBounds(), { 110, 225 }));
-        EXPECT_TRUE (w.insideWindow (*w.shownPopup()));
+        auto* popup = w.shownPopup();
+        ASSERT_NE (popup, nullptr);
+        EXPECT_EQ (popup->getPosition(), expectedPlace (b.getBounds(), { 110, 225 }));
+        EXPECT_TRUE (w.insideWindow (*popup));
         w.tap (b);
         EXPECT_EQ (w.shownPopup(), nullptr);
     }
@@ -142,12 +108,9 @@ TEST_F (ModulationWindowTest, theGlyphShowsAnInputOnlyWhileADepthItUsesIsNotZero
     const auto idle = b.getHitRectangle();
 
     struct Case { int input, mode; float left, right; bool active; };
-    const Case cases[] = {
-        { 0, 0, 0.0f, 0.5f, false },   // the right depth counts only when unlinked
-        { 0, 1, 0.0f, 0.5f, false },
-        { 0, 2, 0.0f, 0.5f, true },
-        { 1, 0, -0.002f, 0.0f, true },
-        { 1, 2, 0.0f, 0.0f, false } };
+    // The right depth counts only when unlinked.
+    const Case cases[] = { { 0, 0, 0.0f, 0.5f, false }, { 0, 1, 0.0f, 0.5f, false }, { 0, 2, 0.0f, 0.5f, true },
+                           { 1, 0, -0.002f, 0.0f, true }, { 1, 2, 0.0f, 0.0f, false } };
 
     for (const auto& c : cases)
     {
@@ -161,8 +124,8 @@ TEST_F (ModulationWindowTest, theGlyphShowsAnInputOnlyWhileADepthItUsesIsNotZero
         // Even the smallest depth shows a bar.
         EXPECT_TRUE (! c.active || b.getDepthBar (c.input).getHeight() >= 1.0f);
 
-        data.depth[destCutoff][c.input][0]->setRealValueNotifyingHost (0.0f);
-        data.depth[destCutoff][c.input][1]->setRealValueNotifyingHost (0.0f);
+        for (auto* depth : data.depth[destCutoff][c.input])
+            depth->setRealValueNotifyingHost (0.0f);
     }
 
     ASSERT_TRUE (pumpUntil ([&] { return ! b.isColumnActive (0) && ! b.isColumnActive (1); }));
@@ -171,8 +134,7 @@ TEST_F (ModulationWindowTest, theGlyphShowsAnInputOnlyWhileADepthItUsesIsNotZero
 
 TEST_P (ModulationWindowTest, dragsMoveTheDepthsAndTheSwitchCyclesTheStereoModes)
 {
-    PrefsOnDisk::write ({ { "scale", GetParam() } });
-    ModulationWindow w;
+    ModulationWindow w (GetParam());
     auto& data = w.processor->data;
     auto& left = *data.depth[destCutoff][0][0];
     auto& mode = *data.stereoMode[destCutoff][0];
@@ -186,17 +148,16 @@ TEST_P (ModulationWindowTest, dragsMoveTheDepthsAndTheSwitchCyclesTheStereoModes
     EXPECT_TRUE (cv1.getLocalBounds().contains (cv1.getModeSwitchArea()));
 
     // The slider area is 128 units high and the depth spans 2: 64 units up move it by 1.
-    w.drag (cv1, bar, bar.translated (0.0f, -64.0f));
+    w.drag (cv1, bar, { { 0, 0, L }, { 0, -64, L } });
     EXPECT_FLOAT_EQ ((float) left.getRealValue(), 0.5f);
     EXPECT_EQ (host.begins, 1);
     EXPECT_EQ (host.ends, 1);
-
     w.click (cv1, modeSwitch);
     EXPECT_EQ (mode.getRealValue(), 1.0);
 
     // Linked: the right half shows the left depth negated and moves it the other way.
     ASSERT_TRUE (pumpUntil ([&] { return cv1.getMode() == 1; }));
-    w.drag (cv1, rightHalf, rightHalf.translated (0.0f, -32.0f));
+    w.drag (cv1, rightHalf, { { 0, 0, L }, { 0, -32, L } });
     EXPECT_FLOAT_EQ ((float) left.getRealValue(), 0.0f);
     EXPECT_EQ (host.ends, host.begins);
 
@@ -216,10 +177,8 @@ TEST_F (ModulationWindowTest, theLinkedSideShowsAndTakesTheNegatedDepth)
 
     // Cutoff depths read in semitones: 0.4 of the range is 48.
     struct Case { float depth; const char* leftText; const char* rightText; const char* typed; float typedDepth; };
-    const Case cases[] = {
-        { 0.4f, "48.0", "-48.0", "-60", 0.5f },
-        { -0.4f, "-48.0", "48.0", "60", -0.5f },
-        { 0.4f, "48.0", "-48.0", "-.", 0.4f } };   // no number: nothing changes
+    const Case cases[] = { { 0.4f, "48.0", "-48.0", "-60", 0.5f }, { -0.4f, "-48.0", "48.0", "60", -0.5f },
+                           { 0.4f, "48.0", "-48.0", "-.", 0.4f } };   // no number: nothing changes
 
     auto& cv1 = w.openColumn ("Cutoff", 0);
 
@@ -229,8 +188,7 @@ TEST_F (ModulationWindowTest, theLinkedSideShowsAndTakesTheNegatedDepth)
         ASSERT_TRUE (pumpUntil ([&] { return cv1.getLeftText() == c.leftText; })) << c.depth;
         EXPECT_EQ (cv1.getRightText(), c.rightText);
 
-        const auto rightText = cv1.getRightTextArea().toFloat().getCentre();
-        w.doubleClick (cv1, rightText);
+        w.doubleClick (cv1, cv1.getRightTextArea().toFloat().getCentre());
         ASSERT_TRUE (pumpUntil ([&] { return cv1.getRightEditor().hasKeyboardFocus (false); })) << c.typed;
         w.type (c.typed);
         EXPECT_FLOAT_EQ ((float) left.getRealValue(), c.typedDepth) << c.typed;
@@ -254,7 +212,7 @@ TEST_F (ModulationWindowTest, popupClicksAndPressesOutsideEveryPartChangeNothing
         auto& column = w.openColumn ("Cutoff", 0);
         const auto at = onSwitch ? column.getModeSwitchArea().toFloat().getCentre() : column.getSliderArea().getCentre();
         w.window().getPopupDisplay().setKeepOpen (false);
-        w.drag (column, at, at.translated (0.0f, -40.0f), pressed);
+        w.drag (column, at, { { 0, 0, pressed }, { 0, -40, pressed } });
         EXPECT_EQ (w.shownPopup(), nullptr);
         EXPECT_EQ (left.getRealValue(), 0.0);
         EXPECT_EQ (w.processor->data.stereoMode[destCutoff][0]->getRealValue(), 0.0);
@@ -262,9 +220,8 @@ TEST_F (ModulationWindowTest, popupClicksAndPressesOutsideEveryPartChangeNothing
 
     // Hovered over the bar, then pressed on the title: not a drag of the bar.
     auto& cv1 = w.openColumn ("Cutoff", 0);
-    const auto bar = cv1.getSliderArea().getCentre();
-    w.mouse (w.inWindow (cv1, bar), {});
-    w.drag (cv1, { 17.0f, 10.0f }, { 17.0f, -30.0f });
+    w.mouse (w.inWindow (cv1, cv1.getSliderArea().getCentre()), {});
+    w.drag (cv1, { 17.0f, 10.0f }, { { 0, 0, L }, { 0, -40, L } });
     EXPECT_EQ (left.getRealValue(), 0.0);
     EXPECT_EQ (host.begins, 0);
     EXPECT_EQ (host.ends, 0);
@@ -306,8 +263,8 @@ TEST_F (ModulationWindowTest, aStylingWithoutRecordsOrGradientsDrawsInPlainColou
     // Without a record the depth still shows as a bar apart from its field.
     const auto area = cv2.getSliderArea();
     const auto at = [&] (float y) { return w->getLocalPoint (&cv2, juce::Point<float> (area.getCentreX(), y)).toInt(); };
-    const auto barPixel = image.getPixelAt (at (area.getCentreY() - 20.0f).x, at (area.getCentreY() - 20.0f).y);
-    const auto fieldPixel = image.getPixelAt (at (area.getCentreY() + 20.0f).x, at (area.getCentreY() + 20.0f).y);
+    const auto pixel = [&] (float dy) { const auto p = at (area.getCentreY() + dy); return image.getPixelAt (p.x, p.y); };
+    const auto barPixel = pixel (-20.0f), fieldPixel = pixel (20.0f);
     EXPECT_TRUE (barPixel.isOpaque());
     EXPECT_NE (barPixel, fieldPixel);
 }

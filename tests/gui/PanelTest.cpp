@@ -1,7 +1,6 @@
 #include "gui/EditorOnDesktop.h"
 #include "core/ProcessorData.h"
 #include "params/QuilParamTypes.h"
-#include "support/MouseEvents.h"
 #include "support/RepaintCounter.h"
 
 #include <gtest/gtest.h>
@@ -15,35 +14,22 @@ namespace
     using M = juce::ModifierKeys;
     constexpr int L = M::leftButtonModifier, R = M::rightButtonModifier, ctrl = M::ctrlModifier;
 
-    // Every place the tests press, in the panel's coordinates (points at 100 %).
+    // Every place the tests press, in the panel's coordinates (points at 100 %); the resonance
+    // ring ends past "11".
     namespace At
     {
-        const juce::Point<float> cutoffCentre { 351.0f, 104.0f };
-        const juce::Point<float> cutoffValueText { 351.0f, 86.0f }, cutoffBelowText { 351.0f, 130.0f };
-        const juce::Point<float> cutoffLegend06k { 351.0f, 22.0f }, cutoffLegend20k { 409.0f, 162.0f };
-        const juce::Point<float> resonanceLegend11 { 537.5f, 194.5f },
-                                 resonanceRingEnd { 528.0f, 201.0f };   // past "11", where the ring ends
-        const juce::Point<float> inSliderBottom { 75.0f, 235.0f }, inSliderTop { 75.0f, 78.0f };
-        const juce::Point<float> inLegendQuarter { 50.0f, 162.0f }, inLegendMaximum { 50.0f, 93.0f },
-                                 outLegendHalf { 653.0f, 139.0f };
-        const juce::Point<float> driveHandleAtMinimum { 296.0f, 263.0f }, driveLegendMaximum { 453.0f, 249.0f };
-        const juce::Point<float> hotButton { 397.0f, 292.0f }, coldButton { 306.0f, 292.0f };
+        const juce::Point<float> cutoffCentre { 351, 104 }, cutoffValueText { 351, 86 }, cutoffBelowText { 351, 130 };
+        const juce::Point<float> cutoffLegend06k { 351, 22 }, cutoffLegend20k { 409, 162 }, resonanceLegend11 { 537.5f, 194.5f }, resonanceRingEnd { 528, 201 };
+        const juce::Point<float> inSliderBottom { 75, 235 }, inSliderTop { 75, 78 }, inLegendQuarter { 50, 162 }, inLegendMaximum { 50, 93 }, outLegendHalf { 653, 139 };
+        const juce::Point<float> driveHandleAtMinimum { 296, 263 }, driveLegendMaximum { 453, 249 }, hotButton { 397, 292 }, coldButton { 306, 292 };
     }
 
     enum class Control { in, out, cutoff, resonance, drive, driveMode };
 
     QuilParam& parameterOf (ProcessorData& d, Control c)
     {
-        switch (c)
-        {
-            case Control::in:        return *d.in;
-            case Control::out:       return *d.out;
-            case Control::cutoff:    return *d.cutoff;
-            case Control::resonance: return *d.resonance;
-            case Control::drive:     return *d.drive;
-            case Control::driveMode: return *d.driveMode;
-        }
-        return *d.cutoff;
+        QuilParam* const all[] = { d.in, d.out, d.cutoff, d.resonance, d.drive, d.driveMode };
+        return *all[(int) c];
     }
 
     /** The editor's window on the display, driven at the panel's coordinates. */
@@ -51,31 +37,16 @@ namespace
     {
         UIContainer& panel() const { return window().getControlPanel(); }
         ProcessorData& data() const { return processor->data; }
-        void pointer (juce::Point<float> inPanel, int mods) { mouse (inWindow (panel(), inPanel), M (mods)); }
+        using EditorOnDesktop::EditorOnDesktop;
     };
 
     using PanelTest = WithoutPrefs<>;
+    void startAt (QuilParam& p, float realValue) { p.setValueNotifyingHost (p.toNormalised (realValue)); }
 
-    void startAt (QuilParam& p, float realValue)
-    {
-        p.setValueNotifyingHost (p.toNormalised (realValue));
-    }
-
-    struct Step { float dx, dy; int mods; };
-    struct DragCase
-    {
-        const char* name;
-        const char* scale;
-        bool rotary;
-        Control control;
-        juce::Point<float> press;
-        int pressMods;
-        std::vector<Step> steps;    // pointer moves from the press point, in panel units
-        int releaseMods;
-        float start, expected;
-        int gestures;
-        const char* text;           // the control's value text afterwards, when given
-    };
+    // Steps: pointer moves from the press point (the first is the press), in panel units;
+    // text: the control's value text afterwards, when given.
+    struct DragCase { const char* name; const char* scale; bool rotary; Control control; juce::Point<float> press;
+                      std::vector<EditorOnDesktop::Step> steps; int releaseMods; float start, expected; int gestures; const char* text; };
 
     using PanelDragTest = WithoutPrefs<::testing::TestWithParam<DragCase>>;
 }
@@ -83,21 +54,13 @@ namespace
 TEST_P (PanelDragTest, aDragIsOneHostGestureMovingTheValueByTheDistanceInPanelUnits)
 {
     const auto& c = GetParam();
-    PrefsOnDisk::write ({ { "scale", c.scale } });
-    PanelOnDesktop window;
+    PanelOnDesktop window (c.scale);
     window.processor->rotaryKnobs = c.rotary;
     auto& p = parameterOf (window.data(), c.control);
     startAt (p, c.start);
     GestureCounter host (p);
 
-    window.pointer (c.press, 0);
-    window.pointer (c.press, c.pressMods);
-    for (const auto& s : c.steps)
-        window.pointer (c.press + juce::Point<float> (s.dx, s.dy), s.mods);
-    window.pointer (c.press + juce::Point<float> (c.steps.back().dx, c.steps.back().dy), c.releaseMods);
-    window.pointer ({ 150.0f, 60.0f }, 0);   // away from every control
-    pumpPosted();
-
+    window.drag (window.panel(), c.press, c.steps, c.releaseMods);
 
     EXPECT_NEAR (p.getRealValue(), c.expected, 1.0e-5);
     EXPECT_EQ (host.begins, c.gestures);
@@ -112,20 +75,18 @@ TEST_P (PanelDragTest, aDragIsOneHostGestureMovingTheValueByTheDistanceInPanelUn
 
 // At 200 % the same rows cover twice the distance on the screen.
 INSTANTIATE_TEST_SUITE_P (Drags, PanelDragTest, ::testing::Values (
-    DragCase { "round70Right", "100", true, Control::cutoff, At::cutoffCentre, L, { { 70, 0, L } }, 0, 0.3f, 0.8125f, 1, nullptr },
-    DragCase { "round70RightAt200", "200", true, Control::cutoff, At::cutoffCentre, L, { { 70, 0, L } }, 0, 0.3f, 0.8125f, 1, nullptr },
-    DragCase { "linear16Up", "100", false, Control::cutoff, At::cutoffCentre, L, { { 0, -16.4f, L } }, 0, 0.3f, 0.4f, 1, nullptr },
-    DragCase { "controlPressedDuringADrag", "100", false, Control::cutoff, At::cutoffCentre, L,
-               { { 0, -16.4f, L }, { 0, -40, L | ctrl } }, ctrl, 0.3f, 0.4f, 1, nullptr },
-    DragCase { "rightButtonPressedDuringADrag", "100", true, Control::cutoff, At::cutoffCentre, L,
-               { { 70, 0, L }, { 70, 0, L | R }, { 0, -70, L | R } }, 0, 0.3f, 0.5f, 1, nullptr },
-    DragCase { "rightButtonDrag", "100", true, Control::cutoff, At::cutoffCentre, R, { { 70, 0, R } }, 0, 0.3f, 0.3f, 0, nullptr },
+    DragCase { "round70Right", "100", true, Control::cutoff, At::cutoffCentre, { { 0, 0, L }, { 70, 0, L } }, 0, 0.3f, 0.8125f, 1, nullptr },
+    DragCase { "round70RightAt200", "200", true, Control::cutoff, At::cutoffCentre, { { 0, 0, L }, { 70, 0, L } }, 0, 0.3f, 0.8125f, 1, nullptr },
+    DragCase { "linear16Up", "100", false, Control::cutoff, At::cutoffCentre, { { 0, 0, L }, { 0, -16.4f, L } }, 0, 0.3f, 0.4f, 1, nullptr },
+    DragCase { "controlPressedDuringADrag", "100", false, Control::cutoff, At::cutoffCentre, { { 0, 0, L }, { 0, -16.4f, L }, { 0, -40, L | ctrl } }, ctrl, 0.3f, 0.4f, 1, nullptr },
+    DragCase { "rightButtonPressedDuringADrag", "100", true, Control::cutoff, At::cutoffCentre, { { 0, 0, L }, { 70, 0, L }, { 70, 0, L | R }, { 0, -70, L | R } }, 0, 0.3f, 0.5f, 1, nullptr },
+    DragCase { "rightButtonDrag", "100", true, Control::cutoff, At::cutoffCentre, { { 0, 0, R }, { 70, 0, R } }, 0, 0.3f, 0.3f, 0, nullptr },
     // The drive handle from its minimum over half the 122-unit scale band.
-    DragCase { "driveHalf", "100", true, Control::drive, At::driveHandleAtMinimum, L, { { 61, 0, L } }, 0, 0.0f, 0.5f, 1, "50.0" },
-    DragCase { "driveControlDrag", "100", true, Control::drive, At::driveHandleAtMinimum, L | ctrl, { { 61, 0, L | ctrl } }, ctrl, 0.0f, 0.0f, 0, nullptr },
+    DragCase { "driveHalf", "100", true, Control::drive, At::driveHandleAtMinimum, { { 0, 0, L }, { 61, 0, L } }, 0, 0.0f, 0.5f, 1, "50.0" },
+    DragCase { "driveControlDrag", "100", true, Control::drive, At::driveHandleAtMinimum, { { 0, 0, L | ctrl }, { 61, 0, L | ctrl } }, ctrl, 0.0f, 0.0f, 0, nullptr },
     // The level sliders: their whole 158-unit height is the whole range.
-    DragCase { "inUp", "100", true, Control::in, At::inSliderBottom, L, { { 0, -158, L } }, 0, 0.0f, 1.0f, 1, nullptr },
-    DragCase { "inDown", "100", true, Control::in, At::inSliderTop, L, { { 0, 79, L }, { 0, 158, L } }, 0, 1.0f, 0.0f, 1, "-inf" }),
+    DragCase { "inUp", "100", true, Control::in, At::inSliderBottom, { { 0, 0, L }, { 0, -158, L } }, 0, 0.0f, 1.0f, 1, nullptr },
+    DragCase { "inDown", "100", true, Control::in, At::inSliderTop, { { 0, 0, L }, { 0, 79, L }, { 0, 158, L } }, 0, 1.0f, 0.0f, 1, "-inf" }),
     [] (const ::testing::TestParamInfo<DragCase>& row) { return std::string (row.param.name); });
 
 namespace
@@ -137,8 +98,7 @@ namespace
 TEST_P (PanelClickTest, aClickOnALegendEntryOrADriveModeButtonSetsItsValueAsOneGesture)
 {
     const auto& c = GetParam();
-    PrefsOnDisk::write ({ { "scale", c.scale } });
-    PanelOnDesktop window;
+    PanelOnDesktop window (c.scale);
     auto& p = parameterOf (window.data(), c.control);
     startAt (p, c.start);
     GestureCounter host (p);
@@ -153,8 +113,7 @@ TEST_P (PanelClickTest, aClickOnALegendEntryOrADriveModeButtonSetsItsValueAsOneG
     if (c.control == Control::driveMode)
     {
         // Exactly one of the two is lit, the one of the mode now set.
-        auto& hot = window.panel().getDriveModeButton (true);
-        auto& cold = window.panel().getDriveModeButton (false);
+        auto &hot = window.panel().getDriveModeButton (true), &cold = window.panel().getDriveModeButton (false);
         EXPECT_TRUE (pumpUntil ([&] { return hot.isLit() == (c.expected > 0.5f) && cold.isLit() != hot.isLit(); }));
         EXPECT_EQ (p.getCurrentValueAsText(), c.expected > 0.5f ? "Hot" : "Cold");
     }
@@ -192,9 +151,9 @@ TEST_F (PanelTest, doubleClicksToggleTheDefaultAndOpenTheValueEditorForTypedValu
     }
 
     struct Typed { const char* keys; int finalKey; double hz; };
-    const Typed typed[] = { { "1k", juce::KeyPress::returnKey, 1000.0 }, { "2k", juce::KeyPress::escapeKey, 1000.0 },
-                            { "abc", juce::KeyPress::returnKey, 1000.0 },
-                            { "nan", juce::KeyPress::returnKey, 1000.0 }, { "-inf", juce::KeyPress::returnKey, 1000.0 }, { "250", juce::KeyPress::returnKey, 250.0 } };
+    const int ret = juce::KeyPress::returnKey;
+    const Typed typed[] = { { "1k", ret, 1000.0 }, { "2k", juce::KeyPress::escapeKey, 1000.0 }, { "abc", ret, 1000.0 },
+                            { "nan", ret, 1000.0 }, { "-inf", ret, 1000.0 }, { "250", ret, 250.0 } };
     for (const auto& t : typed)
     {
         window.doubleClick (window.panel(), At::cutoffValueText);
@@ -306,15 +265,15 @@ TEST_F (PanelTest, anIdleWindowRepaintsNothingAndAChangeRepaintsItsControls)
     pumpMessages (500);
     EXPECT_EQ (repaints.take(), 0);
 
-    startAt (*window.data().cutoff, 0.8f);
-    EXPECT_TRUE (pumpUntil ([&] { return repaints.count > 0; }));
-    pumpMessages (100);
-    repaints.take();
-
-    window.data().displayValues[2 * destDrive].store (0.2);
-    EXPECT_TRUE (pumpUntil ([&] { return repaints.count > 0; }));
-    pumpMessages (100);
-    repaints.take();
+    // A parameter's change and a modulation read-out's.
+    for (const auto& change : { std::function<void()> ([&] { startAt (*window.data().cutoff, 0.8f); }),
+                               std::function<void()> ([&] { window.data().displayValues[2 * destDrive].store (0.2); }) })
+    {
+        change();
+        EXPECT_TRUE (pumpUntil ([&] { return repaints.count > 0; }));
+        pumpMessages (100);
+        repaints.take();
+    }
     pumpMessages (300);
     EXPECT_EQ (repaints.take(), 0);
 }

@@ -9,11 +9,7 @@ namespace
 {
     using WindowTest = WithoutPrefs<>;
 
-    int storedScale()
-    {
-        auto prefs = PrefsOnDisk::read();
-        return prefs != nullptr ? prefs->getIntAttribute ("scale", -1) : -1;
-    }
+    int storedScale() { auto prefs = PrefsOnDisk::read(); return prefs != nullptr ? prefs->getIntAttribute ("scale", -1) : -1; }
 }
 
 TEST_F (WindowTest, commandPlusAndMinusStepTheWindowThroughEveryScaleWritingOncePerPress)
@@ -58,9 +54,8 @@ namespace
 
     juce::Component& toggleButton (VortaneMainWindow& w, Toggle t)
     {
-        if (t == Toggle::gear)        return w.getSettingsButton();
-        if (t == Toggle::productLogo) return w.getProductLogo();
-        return w.getMakerLogo();
+        juce::Component* const all[] = { &w.getSettingsButton(), &w.getProductLogo(), &w.getMakerLogo() };
+        return *all[(int) t];
     }
 
     using SettingsClickTest = WithoutPrefs<::testing::TestWithParam<std::tuple<const char*, Toggle>>>;
@@ -69,28 +64,28 @@ namespace
 TEST_P (SettingsClickTest, theGearAndEitherLogoOpenAndCloseTheSettings)
 {
     const auto [scale, toggle] = GetParam();
-    PrefsOnDisk::write ({ { "scale", scale } });
-    EditorOnDesktop window;
+    EditorOnDesktop window (scale);
     auto& w = window.window();
     auto& screen = w.getSettingsScreen();
+    auto& status = w.getStatusBar().getLabel();
 
     window.clickCentre (toggleButton (w, toggle));
     EXPECT_TRUE (screen.isOpen());
     EXPECT_EQ (screen.getBounds(), juce::Rectangle<int> (0, 0, 703, 319));
     EXPECT_TRUE (screen.isShowing());
-    EXPECT_EQ (w.getStatusBar().getLabel().getText(), "v1.1.1" + StatusBar::getBuildInfo());
+    EXPECT_EQ (status.getText(), "v1.1.1" + StatusBar::getBuildInfo());
 
     window.clickCentre (toggleButton (w, toggle));
     EXPECT_FALSE (screen.isOpen());
     EXPECT_TRUE (screen.getBounds().isEmpty());
-    EXPECT_EQ (w.getStatusBar().getLabel().getText(), "v1.1.1");
+    EXPECT_EQ (status.getText(), "v1.1.1");
 
     // A click on the open screen's empty background closes it too.
     window.clickCentre (toggleButton (w, toggle));
     ASSERT_TRUE (screen.isOpen());
     window.click (w, { 600.0f, 260.0f });
     EXPECT_FALSE (screen.isOpen());
-    EXPECT_EQ (w.getStatusBar().getLabel().getText(), "v1.1.1");
+    EXPECT_EQ (status.getText(), "v1.1.1");
 }
 
 INSTANTIATE_TEST_SUITE_P (ScalesAndButtons, SettingsClickTest, ::testing::Combine (
@@ -112,12 +107,12 @@ TEST_F (WindowTest, theOptionRowsChangeTheKnobModeAndTheScaleByClicks)
     window.click (knobMode, option (knobMode, 1), juce::ModifierKeys::ctrlModifier);
     EXPECT_TRUE (window.processor->rotaryKnobs);
 
-    window.click (knobMode, option (knobMode, 1));
-    EXPECT_FALSE (window.processor->rotaryKnobs);
-    EXPECT_EQ (PrefsOnDisk::read()->getStringAttribute ("knobRotation"), "0");
-    window.click (knobMode, option (knobMode, 0));
-    EXPECT_TRUE (window.processor->rotaryKnobs);
-    EXPECT_EQ (PrefsOnDisk::read()->getStringAttribute ("knobRotation"), "1");
+    for (const int i : { 1, 0 })
+    {
+        window.click (knobMode, option (knobMode, i));
+        EXPECT_EQ (window.processor->rotaryKnobs, i == 0);
+        EXPECT_EQ (PrefsOnDisk::read()->getStringAttribute ("knobRotation"), i == 0 ? "1" : "0");
+    }
 
     ASSERT_TRUE (pumpUntil ([&] { return ! window->isTimerRunning(); }));
     FileWriteCounter writes (PrefsOnDisk::file());
@@ -139,18 +134,15 @@ TEST_F (WindowTest, eachBypassClickIsOneGestureTogglingPower)
     auto& power = *window.processor->data.power;
     GestureCounter host (power);
 
-    window.clickCentre (bypass);
-    EXPECT_EQ (power.getRealValue(), 0.0);
-    EXPECT_EQ (host.begins, 1);
-    EXPECT_EQ (host.ends, 1);
-    ASSERT_TRUE (pumpUntil ([&] { return bypass.getCachedValue() == 0; }));
-
-    // Released with control held: still exactly the one gesture.
-    window.click (bypass, { 12.0f, 12.0f }, 0, juce::ModifierKeys::ctrlModifier);
-    EXPECT_EQ (power.getRealValue(), 1.0);
-    EXPECT_EQ (host.begins, 2);
-    EXPECT_EQ (host.ends, 2);
-    ASSERT_TRUE (pumpUntil ([&] { return bypass.getCachedValue() == 1; }));
+    // The second released with control held: still exactly the one gesture.
+    for (const int power01 : { 0, 1 })
+    {
+        window.click (bypass, { 12.0f, 12.0f }, 0, power01 == 0 ? 0 : juce::ModifierKeys::ctrlModifier);
+        EXPECT_EQ (power.getRealValue(), power01);
+        EXPECT_EQ (host.begins, power01 + 1);
+        EXPECT_EQ (host.ends, host.begins);
+        ASSERT_TRUE (pumpUntil ([&] { return bypass.getCachedValue() == power01; }));
+    }
 
     window.clickCentre (bypass, juce::ModifierKeys::ctrlModifier);
     EXPECT_EQ (power.getRealValue(), 1.0);
@@ -166,13 +158,12 @@ namespace
 TEST_P (PopupPlacementOnScreenTest, aPopupOpenedNearTheEdgeLiesInsideTheWindow)
 {
     const auto c = GetParam();
-    PrefsOnDisk::write ({ { "scale", c.scale } });
-    EditorOnDesktop window;
+    EditorOnDesktop window (c.scale);
     auto& w = window.window();
 
     auto popup = std::make_unique<juce::Component>();
-    popup->setSize (120, 80);
     auto* shown = popup.get();
+    shown->setSize (120, 80);
     ASSERT_TRUE (PopupDisplayLauncher::launch (&w.getBypassButton(), std::move (popup), c.request, true));
 
     // The bypass button is at (663, 10) in the 703 × 319 window.
