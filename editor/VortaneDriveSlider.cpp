@@ -126,12 +126,5 @@ void VortaneDriveSlider::paint (juce::Graphics& g)
         }
     }
 
-    if (isValueEditorShowing())
-        return;
-
-    g.setColour (isMouseButtonDown()   ? juce::Colours::white
-                     : hoverState == 1 ? juce::Colour (accentColour)
-                                       : juce::Colours::white);
-    g.setFont (font);
-    g.drawText (getValueText(), valueEditor.getBounds(), juce::Justification::centred, true);
+    paintValueText (g, juce::Colour (accentColour));
 }

@@ -83,6 +83,16 @@ void BasicControl::updateFromParameters()
     refreshFromParameter (false);
 }
 
+void BasicControl::paintValueText (juce::Graphics& g, juce::Colour hoverColour)
+{
+    if (isValueEditorShowing())
+        return;
+
+    g.setColour (hoverState == 1 && ! isMouseButtonDown() ? hoverColour : juce::Colours::white);
+    g.setFont (font);
+    g.drawText (getValueText(), valueEditor.getBounds(), juce::Justification::centred, true);
+}
+
 void BasicControl::refreshFromParameter (bool somethingElseChanged)
 {
     const auto v = (float) parameter->getRealValue();

@@ -80,6 +80,10 @@ protected:
         says, something else shown with it) changed, updates the caches and repaints. */
     void refreshFromParameter (bool somethingElseChanged);
 
+    /** The value text over the value editor's place, in the hover colour while the
+        pointer is over it (and no button is down); nothing while the user types. */
+    void paintValueText (juce::Graphics&, juce::Colour hoverColour);
+
     //==============================================================================
     /** Begins a drag on a parameter with a gesture, latched until endDrag; a pop-up
         click begins nothing. Returns whether a gesture is now open. */
