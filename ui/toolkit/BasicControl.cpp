@@ -263,6 +263,7 @@ void BasicControl::openValueEditor (QuilTextEditor& editor, const juce::String& 
     addAndMakeVisible (editor);
     editor.toFront (false);
     editor.setText (text, true);
+    editor.startTyping();
     editor.grabKeyboardFocus();
     editor.selectAll();
     repaint();
