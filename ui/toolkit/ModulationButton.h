@@ -62,7 +62,6 @@ public:
     /** Where the pop-up's top-left goes, in the button's coordinates; none: centred
         under the button. */
     void setPopupPoint (std::optional<juce::Point<int>> topLeft) noexcept { popupPoint = topLeft; }
-    std::optional<juce::Point<int>> getPopupPoint() const noexcept { return popupPoint; }
 
     const juce::String& getDestinationName() const noexcept { return name; }
     bool isColumnActive (int column) const noexcept { return active[column & 1]; }
