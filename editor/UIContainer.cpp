@@ -169,4 +169,12 @@ void UIContainer::resized()
     driveModulation.setBounds (modulationButtonBounds (driveSliderBounds, -8, -18));
     outModulation.setBounds (modulationButtonBounds (outSliderBounds, -9, -25));
     inModulation.setBounds (modulationButtonBounds (inSliderBounds, -9, -25));
+
+    // Each pop-up's corner from its button's; the window then moves it the least into view.
+    cutoffModulation.setPopupPoint (juce::Point<int> (-130, 12));
+    resonanceModulation.setPopupPoint (juce::Point<int> (122, 12));
+    typeModulation.setPopupPoint (juce::Point<int> (-102, 12));
+    driveModulation.setPopupPoint (juce::Point<int> (-152, 0));
+    outModulation.setPopupPoint (juce::Point<int> (-70, -20));
+    inModulation.setPopupPoint (juce::Point<int> (87, -20));
 }

@@ -115,7 +115,7 @@ TEST_F (LearnClickTest, twoKnobsRightClickedInTurnLeaveOnePopupForTheSecond)
     EXPECT_EQ (window.shownPopup<MIDIccPopup>()->getButton().getParameterIndex(), (int) out);
 }
 
-TEST_F (LearnClickTest, aControllerIsLearntUnmappedTypedAndRefusedAsLearningWould)
+TEST_F (LearnClickTest, aControllerIsLearntUnmappedTypedAndRefused)
 {
     EditorOnDesktop window;
     auto& w = window.window();
@@ -140,15 +140,24 @@ TEST_F (LearnClickTest, aControllerIsLearntUnmappedTypedAndRefusedAsLearningWoul
     EXPECT_TRUE (shows (" Learn", "- -"));
     EXPECT_EQ (map.getMappedParameter (7), -1);
 
-    // Typed: "cc 7" maps; the rest are refused and leave CC 7 mapped.
-    for (const char* typed : { "cc 7", "64", "119", "0", "c" })
+    // Typed: "cc 7" maps; what learning refuses is refused and leaves CC 7 mapped,
+    // except the bank controller 118, which typing may bind.
+    struct Typed { const char* text; int controller; };
+    for (auto [typed, controller] : { Typed { "cc 7", 7 }, Typed { "64", 7 }, Typed { "119", 7 }, Typed { "0", 7 },
+                                      Typed { "c", 7 }, Typed { "118", 118 } })
     {
         window.click (button, field);
         window.type (typed);
-        EXPECT_TRUE (shows ("Unmap", "CC 7")) << typed;
-        EXPECT_EQ (map.findController (cutoff), 7) << typed;
-        EXPECT_EQ (map.getMappedParameter (juce::String (typed).getIntValue()), -1) << typed;
+        const int number = juce::String (typed).getIntValue();
+        EXPECT_TRUE (shows ("Unmap", ("CC " + juce::String (controller)).toRawUTF8())) << typed;
+        EXPECT_EQ (map.findController (cutoff), controller) << typed;
+        EXPECT_EQ (map.getMappedParameter (number), number == controller ? (int) cutoff : -1) << typed;
     }
+
+    // The typed 118 moves its parameter and still stores the bank.
+    sendController (window.processor, 118);
+    EXPECT_NEAR (quilParam (*window.processor, cutoff).getValue(), 100.0f / 127.0f, 1.0e-4f);
+    EXPECT_EQ (map.storedBank.load(), 100);
 
     // Closing the pop-up while it waits stops the learning.
     window.click (button, buttonTop);

@@ -12,11 +12,13 @@ namespace
 {
     constexpr int L = juce::ModifierKeys::leftButtonModifier;
 
-    // The control panel's 16 × 16 modulation buttons, by the names they give their pop-ups, at their places.
-    struct Place { const char* name; int destination; juce::Point<int> topLeft; };
-    const Place places[] = { { "Cutoff", destCutoff, { 343, 161 } }, { "Resonance", destResonance, { 491, 192 } },
-                             { "Type", destType, { 196, 192 } },     { "Drive", destDrive, { 343, 267 } },
-                             { "Output", destOut, { 620, 211 } },    { "IN", destIn, { 66, 211 } } };
+    // The control panel's 16 × 16 modulation buttons, by the names they give their pop-ups, at their
+    // places, and where their 110 × 225 pop-ups open: at the button's pop-up point, moved up into the
+    // 319-point-high window.
+    struct Place { const char* name; int destination; juce::Point<int> topLeft, popupTopLeft; };
+    const Place places[] = { { "Cutoff", destCutoff, { 343, 161 }, { 213, 94 } }, { "Resonance", destResonance, { 491, 192 }, { 593, 94 } },
+                             { "Type", destType, { 196, 192 }, { 94, 94 } },     { "Drive", destDrive, { 343, 267 }, { 191, 94 } },
+                             { "Output", destOut, { 620, 211 }, { 550, 94 } },   { "IN", destIn, { 66, 211 }, { 153, 94 } } };
 
     struct ModulationWindow : EditorOnDesktop
     {
@@ -53,7 +55,8 @@ namespace
 
     using ModulationWindowTest = WithoutPrefs<::testing::TestWithParam<const char*>>;
 
-    // Top-left wanted for a button's pop-up: centred under it, moved the least into the window.
+    // Top-left wanted for the pop-up of a button without a pop-up point: centred under it,
+    // moved the least into the window.
     juce::Point<int> expectedPlace (juce::Rectangle<int> button, juce::Point<int> size)
     {
         return { juce::jlimit (0, 703 - size.x, button.getCentreX() - size.x / 2), juce::jlimit (0, 319 - size.y, button.getBottom()) };
@@ -65,8 +68,6 @@ TEST_P (ModulationWindowTest, eachButtonOpensItsPopupInsideTheWindowReplacingThe
     ModulationWindow w (GetParam());
     ModulationPopup* previous = nullptr;
 
-    // The window is too low for the pop-ups to open below the panel's buttons: each is
-    // moved up into the window, over its own button.
     for (const auto& p : places)
     {
         auto& b = w.button (p.name);
@@ -78,22 +79,31 @@ TEST_P (ModulationWindowTest, eachButtonOpensItsPopupInsideTheWindowReplacingThe
         ASSERT_NE (popup, nullptr) << p.name;
         EXPECT_NE (popup, previous);
         EXPECT_EQ (popup->getTitle(), p.name);
-        EXPECT_EQ (popup->getBounds(), juce::Rectangle<int> (110, 225).withPosition (expectedPlace (b.getBounds(), { 110, 225 })));
+        EXPECT_EQ (popup->getBounds(), juce::Rectangle<int> (110, 225).withPosition (p.popupTopLeft)) << p.name;
         EXPECT_TRUE (w.insideWindow (*popup)) << p.name;
         previous = popup;
     }
 
-    // Where the pop-up leaves its button free, a second click on it closes the pop-up.
+    // Beside its pop-up, the cutoff button closes it with a second click.
+    auto& cutoff = w.button ("Cutoff");
+    w.tap (cutoff);
+    ASSERT_NE (w.shownPopup(), nullptr);
+    EXPECT_EQ (w.shownPopup()->getPosition(), places[0].popupTopLeft);
+    w.tap (cutoff);
+    EXPECT_EQ (w.shownPopup(), nullptr);
+
+    // Without a pop-up point the pop-up is centred under its button; where it leaves
+    // the button free, a second click closes it too.
+    cutoff.setPopupPoint (std::nullopt);
     for (const auto topLeft : { juce::Point<int> (690, 40), juce::Point<int> (0, 40) })
     {
-        auto& b = w.button ("Cutoff");
-        b.setTopLeftPosition (topLeft);
-        w.tap (b);
+        cutoff.setTopLeftPosition (topLeft);
+        w.tap (cutoff);
         auto* popup = w.shownPopup();
         ASSERT_NE (popup, nullptr);
-        EXPECT_EQ (popup->getPosition(), expectedPlace (b.getBounds(), { 110, 225 }));
+        EXPECT_EQ (popup->getPosition(), expectedPlace (cutoff.getBounds(), { 110, 225 }));
         EXPECT_TRUE (w.insideWindow (*popup));
-        w.tap (b);
+        w.tap (cutoff);
         EXPECT_EQ (w.shownPopup(), nullptr);
     }
 }

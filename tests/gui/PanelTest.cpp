@@ -20,7 +20,7 @@ namespace
     {
         const juce::Point<float> cutoffCentre { 351, 104 }, cutoffValueText { 351, 86 }, cutoffBelowText { 351, 130 };
         const juce::Point<float> cutoffLegend06k { 351, 22 }, cutoffLegend20k { 409, 162 }, resonanceLegend11 { 537.5f, 194.5f }, resonanceRingEnd { 528, 201 };
-        const juce::Point<float> inSliderBottom { 75, 235 }, inSliderTop { 75, 78 }, inLegendQuarter { 50, 162 }, inLegendMaximum { 50, 93 }, outLegendHalf { 653, 139 };
+        const juce::Point<float> inSliderBottom { 75, 235 }, inSliderTop { 75, 78 }, inValueText { 75, 203 }, inLegendQuarter { 50, 162 }, inLegendMaximum { 50, 93 }, outLegendHalf { 653, 139 };
         const juce::Point<float> driveHandleAtMinimum { 296, 263 }, driveLegendMaximum { 453, 249 }, hotButton { 397, 292 }, coldButton { 306, 292 };
     }
 
@@ -150,18 +150,33 @@ TEST_F (PanelTest, doubleClicksToggleTheDefaultAndOpenTheValueEditorForTypedValu
         EXPECT_FLOAT_EQ ((float) cutoff.getRealValue(), expected);
     }
 
-    struct Typed { const char* keys; int finalKey; double hz; };
+    // The knob's field takes digits and "khz" only; the level slider's takes any text,
+    // of which only numbers and the parameter's own texts ("-inf") count.
+    auto& inSlider = window.panel().getLevelSlider (false);
+    auto& in = *window.data().in;
+    startAt (in, 0.75f);
+    const auto inLevel = [&] { return in.getRealValue(); };
+
+    struct Typed { BasicControl& control; juce::Point<float> at; std::function<double()> value; const char* keys; int finalKey; double expected; };
     const int ret = juce::KeyPress::returnKey;
-    const Typed typed[] = { { "1k", ret, 1000.0 }, { "2k", juce::KeyPress::escapeKey, 1000.0 }, { "abc", ret, 1000.0 },
-                            { "nan", ret, 1000.0 }, { "-inf", ret, 1000.0 }, { "250", ret, 250.0 } };
+    const Typed typed[] = { { knob, At::cutoffValueText, hz, "1k", ret, 1000.0 },
+                            { knob, At::cutoffValueText, hz, "2k", juce::KeyPress::escapeKey, 1000.0 },
+                            { knob, At::cutoffValueText, hz, "abc", ret, 1000.0 },
+                            { knob, At::cutoffValueText, hz, "nan", ret, 1000.0 },
+                            { knob, At::cutoffValueText, hz, "-inf", ret, 1000.0 },
+                            { knob, At::cutoffValueText, hz, "250", ret, 250.0 },
+                            { inSlider, At::inValueText, inLevel, "inf", ret, 0.75 },
+                            { inSlider, At::inValueText, inLevel, "nan", ret, 0.75 },
+                            { inSlider, At::inValueText, inLevel, "1e999", ret, 0.75 },
+                            { inSlider, At::inValueText, inLevel, "-inf", ret, 0.0 } };
     for (const auto& t : typed)
     {
-        window.doubleClick (window.panel(), At::cutoffValueText);
-        ASSERT_TRUE (knob.isValueEditorShowing()) << t.keys;
-        ASSERT_TRUE (pumpUntil ([&] { return knob.getValueEditor().hasKeyboardFocus (false); })) << t.keys;
+        window.doubleClick (window.panel(), t.at);
+        ASSERT_TRUE (t.control.isValueEditorShowing()) << t.keys;
+        ASSERT_TRUE (pumpUntil ([&] { return t.control.getValueEditor().hasKeyboardFocus (false); })) << t.keys;
         window.type (t.keys, t.finalKey);
-        EXPECT_TRUE (pumpUntil ([&] { return ! knob.isValueEditorShowing(); })) << t.keys;
-        EXPECT_NEAR (hz(), t.hz, t.hz * 1.0e-3) << t.keys;
+        EXPECT_TRUE (pumpUntil ([&] { return ! t.control.isValueEditorShowing(); })) << t.keys;
+        EXPECT_NEAR (t.value(), t.expected, t.expected * 1.0e-3) << t.keys;
     }
 
     // A pop-up double click, on the text too, belongs to MIDI learning (last: the

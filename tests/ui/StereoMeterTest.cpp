@@ -1,4 +1,5 @@
 // The panel's meters on the engine's level and clip atomics in a real processor's data.
+#include "support/ImageChecks.h"
 #include "support/MouseEvents.h"
 #include "support/ProcessorFixture.h"
 #include "support/RepaintCounter.h"
@@ -35,7 +36,7 @@ namespace
     constexpr float infinity = std::numeric_limits<float>::infinity();
 }
 
-TEST (SegmentedStereoMeter, showsTheEngineLevelsAndLampsReadingNonFiniteAsSilenceAndRepaintsOnlyOnChange)
+TEST (SegmentedStereoMeter, showsTheEngineLevelsReadingNonFiniteAsSilenceAndRepaintsOnlyOnChange)
 {
     TestProcessor processor;
     auto& levels = processor->data.inputLevel;
@@ -53,10 +54,12 @@ TEST (SegmentedStereoMeter, showsTheEngineLevelsAndLampsReadingNonFiniteAsSilenc
         { 4.0f, 0.5f, false, 12, 10, 1 },                // above full scale is full; -6 dB 68.25
         { notANumber, infinity, false, 0, 0, 1 },
         { -infinity, notANumber, false, 0, 0, 0 },
-        { -infinity, notANumber, true, 0, 0, 1 } };      // a lamp alone
+        { -infinity, notANumber, true, 0, 0, 1 } };      // a flag alone: a tick, nothing to see
 
+    juce::Image drawn;
     for (const auto& s : steps)
     {
+        const auto before = drawn;
         levels[0].store (s.left);
         levels[1].store (s.right);
         clips[1].store (s.clipRight);
@@ -66,6 +69,10 @@ TEST (SegmentedStereoMeter, showsTheEngineLevelsAndLampsReadingNonFiniteAsSilenc
         EXPECT_EQ (meter.fullyLit (1), s.litRight) << s.right;
         EXPECT_TRUE (meter.isClipLit (1) == s.clipRight && ! meter.isClipLit (0));
         EXPECT_EQ (meter.repaints->take(), s.repaints) << s.left << " " << s.right;
+
+        // The strips carry no clip lamps: a flag alone changes no pixel.
+        drawn = ImageChecks::draw (meter.getWidth(), meter.getHeight(), [&] (juce::Graphics& g) { meter.paint (g); });
+        EXPECT_TRUE (! s.clipRight || ImageChecks::same (drawn, before));
     }
 
     // A click clears both engine flags, a pop-up click neither.

@@ -263,6 +263,7 @@ void BasicControl::openValueEditor (QuilTextEditor& editor, const juce::String& 
     addAndMakeVisible (editor);
     editor.toFront (false);
     editor.setText (text, true);
+    editor.startTyping();
     editor.grabKeyboardFocus();
     editor.selectAll();
     repaint();
@@ -285,15 +286,13 @@ juce::String BasicControl::keepTypedCharacters (const juce::String& typed)
 
 bool BasicControl::holdsValue (const QuilParam& p, const juce::String& typed)
 {
-    if (typed.containsAnyOf ("0123456789"))
+    if (typed.containsAnyOf ("0123456789") && std::isfinite (typed.getDoubleValue()))
         return true;
 
-    const int steps = p.getNumSteps();
-    for (int i = 0; steps >= 2 && i < steps; ++i)
-        if (typed.trim().equalsIgnoreCase (p.getText ((float) i / (float) (steps - 1), 0).trim()))
-            return true;
-
-    return false;
+    // Otherwise only a text the parameter shows itself ("-inf", a step's name): one
+    // that reads as a value whose text it is. "inf" reads as the top, shown otherwise.
+    const auto own = p.getText (p.getValueForText (typed), 0).trim();
+    return own.isNotEmpty() && typed.trim().equalsIgnoreCase (own);
 }
 
 void BasicControl::setNormalisedAsGesture (QuilParam& p, float normalised)

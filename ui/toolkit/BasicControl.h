@@ -114,9 +114,9 @@ protected:
 
     /** The characters a typed value may hold. */
     static juce::String keepTypedCharacters (const juce::String& typed);
-    /** True when a typed text stands for a value of the parameter: it holds a digit,
-        or it is one of the texts of a stepped parameter's steps. Text such as "abc",
-        "nan" or "inf" does not. */
+    /** True when a typed text stands for a value of the parameter: a finite number
+        with a digit, or one of the parameter's own value texts ("-inf", a step's
+        name). Text such as "abc", "nan" or "inf" does not. */
     static bool holdsValue (const QuilParam&, const juce::String& typed);
     /** Sets a normalised value (limited, finite) as one gesture. */
     static void setNormalisedAsGesture (QuilParam&, float normalised);

@@ -9,6 +9,15 @@ namespace
     constexpr float captionFontHeight = 12.0f;
 
     const juce::String learningText = juce::String::fromUTF8 ("\xc2\xb7 \xc2\xb7 \xc2\xb7");
+
+    // Typing reaches one controller more than learning: the bank controller 118,
+    // which then both moves its parameter and stores the bank.
+    constexpr int bankController = 118;
+
+    bool canBeTyped (int controller) noexcept
+    {
+        return MidiCCListener::isLearnable (controller) || controller == bankController;
+    }
 }
 
 LearnMidiCCButton::LearnMidiCCButton (MidiCCListener& controllerMap, int index)
@@ -111,9 +120,8 @@ void LearnMidiCCButton::textEditorReturnKeyPressed (juce::TextEditor&)
 {
     const int controller = field.getText().retainCharacters ("1234567890").getIntValue();
 
-    // Typed numbers obey the rules of learning, so the map never holds a binding
-    // that learning would refuse; anything else puts the field back to the map.
-    if (MidiCCListener::isLearnable (controller) && parameterIndex >= 0)
+    // Anything that cannot be typed puts the field back to the map.
+    if (canBeTyped (controller) && parameterIndex >= 0)
     {
         map.cancelLearning (parameterIndex);
         map.assignController (controller, parameterIndex);

@@ -263,10 +263,9 @@ void ModulationButton::mouseDown (const juce::MouseEvent& e)
     }
 
     auto newPopup = createPopup();
+    const auto inButton = popupPoint.value_or (juce::Point<int> (getWidth() / 2 - newPopup->getWidth() / 2, getHeight()));
     auto* target = getParentComponent() != nullptr ? getParentComponent() : static_cast<juce::Component*> (this);
-    const auto origin = target == this ? juce::Point<int> (getWidth() / 2, getHeight())
-                                       : juce::Point<int> (getBounds().getCentreX(), getBottom());
-    const auto position = origin - juce::Point<int> (newPopup->getWidth() / 2, 0);
+    const auto position = target == this ? inButton : inButton + getPosition();
 
     auto* shown = newPopup.get();
     popup = launcher->launchPopup (std::move (newPopup), position, target, true) ? shown : nullptr;

@@ -3,6 +3,7 @@
 #include "ui/toolkit/ModulationPopup.h"
 #include "ui/toolkit/ParamComponent.h"
 #include <atomic>
+#include <optional>
 
 class QuilParam;
 struct ProcessorData;
@@ -11,14 +12,17 @@ struct ProcessorData;
     modulate the destination (a bar per active input, its depth drawn from the centre)
     and opens the destination's modulation pop-up, with one slider column per input.
 
-    The pop-up's top-left is (button centre x − half its width, button bottom) in the
-    button's parent, moved the least needed to lie inside the window. A second click on
-    the same button closes its pop-up; a click on another button replaces it.
+    The pop-up's top-left is the pop-up point given to the button, in the button's
+    coordinates, or without one (button centre x − half its width, button bottom);
+    either way the display then moves it the least needed to lie inside the window. A
+    second click on the same button closes its pop-up; a click on another button
+    replaces it.
 
     The control panel builds one per destination:
         ModulationButton cutoffModulation { "Cutoff", ModulationButton::sourcesOf (data, destCutoff),
                                             data.modulationStyle };
-    and places it 16 × 16 against its control. */
+    places it 16 × 16 against its control and points its pop-up beside it:
+        cutoffModulation.setPopupPoint (juce::Point<int> (-130, 12)); */
 class ModulationButton : public ParamComponent,
                          public juce::TooltipClient
 {
@@ -55,6 +59,10 @@ public:
     void paint (juce::Graphics&) override;
     void resized() override;
 
+    /** Where the pop-up's top-left goes, in the button's coordinates; none: centred
+        under the button. */
+    void setPopupPoint (std::optional<juce::Point<int>> topLeft) noexcept { popupPoint = topLeft; }
+
     const juce::String& getDestinationName() const noexcept { return name; }
     bool isColumnActive (int column) const noexcept { return active[column & 1]; }
     /** The bar showing a column's depths (empty while the column is inactive). */
@@ -84,6 +92,7 @@ private:
     juce::Path idleGlyph, outline;
     juce::Rectangle<float> hitRectangle;
     juce::Component::SafePointer<ModulationPopup> popup;
+    std::optional<juce::Point<int>> popupPoint;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (ModulationButton)
 };

@@ -4,7 +4,37 @@
 namespace
 {
     juce::int64 systemMilliseconds() { return juce::Time::currentTimeMillis(); }
+
+    bool isInside (const juce::Component& outer, const juce::Component* c)
+    {
+        return c != nullptr && (c == &outer || outer.isParentOf (c));
+    }
+
+    /** The time of the press under way, or none when no button is down. */
+    juce::Time currentPress()
+    {
+        for (auto& source : juce::Desktop::getInstance().getMouseSources())
+            if (source.isDragging())
+                return source.getLastMouseDownTime();
+
+        return {};
+    }
 }
+
+/** Sees every press of the process while a pop-up shows: the focus alone cannot tell a
+    click beside the pop-up, as nothing there may take the focus, and inside a host the
+    window may hold no focus at all. */
+class PopupDisplay::PressWatcher : public juce::MouseListener
+{
+public:
+    explicit PressWatcher (PopupDisplay& d) : display (d) { juce::Desktop::getInstance().addGlobalMouseListener (this); }
+    ~PressWatcher() override { juce::Desktop::getInstance().removeGlobalMouseListener (this); }
+
+    void mouseDown (const juce::MouseEvent& e) override { display.pressedInWindow (e); }
+
+private:
+    PopupDisplay& display;
+};
 
 PopupDisplay::PopupDisplay() : clock (systemMilliseconds)
 {
@@ -41,7 +71,8 @@ bool PopupDisplay::launchPopup (std::unique_ptr<juce::Component> newContent, juc
         return true;
     }
 
-    // The click that closed this pop-up by taking the focus must not reopen it.
+    // The click that closed this pop-up, by taking the focus or by a press beside it,
+    // must not reopen it.
     if (newContent->getComponentID() == lastPopupId && elapsed < 101)
         return false;
 
@@ -59,6 +90,7 @@ void PopupDisplay::removeChildren()
         removeChildComponent (i);
 
     showing = false;
+    pressWatcher.reset();
 }
 
 void PopupDisplay::placePopup (std::unique_ptr<juce::Component> newContent, juce::Point<int> position,
@@ -89,6 +121,18 @@ void PopupDisplay::placePopup (std::unique_ptr<juce::Component> newContent, juce
     content->grabKeyboardFocus();
     lastPopupId = content->getComponentID();
     showing = true;
+    openingPress = currentPress();
+    pressWatcher = std::make_unique<PressWatcher> (*this);
+}
+
+void PopupDisplay::pressedInWindow (const juce::MouseEvent& e)
+{
+    if (! showing || content == nullptr || e.mouseDownTime == openingPress
+        || ! isInside (*getTopLevelComponent(), e.eventComponent) || isInside (*content, e.eventComponent))
+        return;
+
+    closeTime = clock();
+    closePopup();
 }
 
 void PopupDisplay::closePopup()
@@ -116,9 +160,11 @@ void PopupDisplay::focusOfChildComponentChanged (FocusChangeType)
     if (placing || keepOpen || ! showing)
         return;
 
+    // No focused component means the window lost the system focus, not that the user
+    // left the pop-up; a focus in another window is not this window's business.
     auto* focused = juce::Component::getCurrentlyFocusedComponent();
-    if (content != nullptr && focused != nullptr
-        && (focused == content.get() || content->isParentOf (focused)))
+    if (focused == nullptr || ! isInside (*getTopLevelComponent(), focused)
+        || (content != nullptr && isInside (*content, focused)))
         return;
 
     closeTime = focusCloseTime = clock();

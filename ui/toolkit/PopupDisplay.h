@@ -7,9 +7,12 @@
 
 /** A transparent, always-on-top layer over a window that shows at most one small
     pop-up at a time, with a drop shadow. A pop-up closes when the keyboard focus
-    leaves it, when a button reporting to the display is clicked, or when another
-    pop-up replaces it; clicking the control that opened a pop-up while it is open
-    closes it without reopening it. */
+    moves to another component of the window, when the mouse is pressed anywhere in
+    the window outside it, when a button reporting to the display is clicked, or when
+    another pop-up replaces it; clicking the control that opened a pop-up while it is
+    open closes it without reopening it. The window as a whole losing or regaining the
+    system focus (hosts cause this around every click into an embedded window) closes
+    nothing. */
 class PopupDisplay : public ParamComponent,
                      public juce::Button::Listener
 {
@@ -52,7 +55,12 @@ public:
     void setClock (Clock newClock) noexcept { clock = newClock; }
 
 private:
+    class PressWatcher;
+
     void removeChildren();
+    /** A press in the window outside the pop-up closes it, unless that same press
+        opened it. */
+    void pressedInWindow (const juce::MouseEvent&);
 
     std::unique_ptr<juce::Component> content;
     bool keepOpen = false;
@@ -66,6 +74,8 @@ private:
     ShadowEffect shadow { 0.2f, 5.0f, 4, 4 };
     std::function<void()> okAction, alwaysAction;
     Clock clock;
+    std::unique_ptr<PressWatcher> pressWatcher;  // while a pop-up shows
+    juce::Time openingPress;  // the press during which the pop-up shown was placed
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (PopupDisplay)
 };

@@ -1,9 +1,150 @@
 #include "ui/toolkit/QuilTextEditor.h"
 
+namespace
+{
+    juce::Component::SafePointer<QuilTextEditor> typingField;
+
+    bool isInside (const juce::Component& outer, const juce::Component* c)
+    {
+        return c != nullptr && (c == &outer || outer.isParentOf (c));
+    }
+}
+
+/** Hands the keys that reach the field's window, and that nothing there used, to the
+    field: the window's own focus may never settle on the field inside a host. */
+class QuilTextEditor::KeyRouter : public juce::KeyListener
+{
+public:
+    KeyRouter (QuilTextEditor& f, juce::Component& w) : field (f), window (&w) { w.addKeyListener (this); }
+
+    ~KeyRouter() override
+    {
+        if (window != nullptr)
+            window->removeKeyListener (this);
+    }
+
+    bool keyPressed (const juce::KeyPress& key, juce::Component* originating) override
+    {
+        // Keys the field saw itself were already its to use.
+        if (isInside (field, originating) || ! field.isShowing())
+            return false;
+
+        return field.keyPressed (key);
+    }
+
+private:
+    QuilTextEditor& field;
+    juce::Component::SafePointer<juce::Component> window;
+};
+
+/** Watches every press of the process while the field is typing: one outside the field
+    closes it, also where nothing would take the keyboard focus from it. */
+class QuilTextEditor::PressWatcher : public juce::MouseListener
+{
+public:
+    explicit PressWatcher (QuilTextEditor& f) : field (f) { juce::Desktop::getInstance().addGlobalMouseListener (this); }
+    ~PressWatcher() override { juce::Desktop::getInstance().removeGlobalMouseListener (this); }
+
+    void mouseDown (const juce::MouseEvent& e) override
+    {
+        if (! isInside (field, e.eventComponent))
+            field.dismiss();
+    }
+
+private:
+    QuilTextEditor& field;
+};
+
+//==============================================================================
 QuilTextEditor::QuilTextEditor() : juce::TextEditor ({}, 0)
 {
     setBorder ({});
     setIndents (0, 0);
 }
 
-QuilTextEditor::~QuilTextEditor() = default;
+QuilTextEditor::~QuilTextEditor()
+{
+    stopTyping();
+}
+
+QuilTextEditor* QuilTextEditor::getTypingField() noexcept
+{
+    return typingField.getComponent();
+}
+
+void QuilTextEditor::startTyping()
+{
+    if (isTyping() || ! isShowing())
+        return;
+
+    if (auto* previous = getTypingField())
+        previous->dismiss();
+
+    typingField = this;
+    keyRouter = std::make_unique<KeyRouter> (*this, *getTopLevelComponent());
+    pressWatcher = std::make_unique<PressWatcher> (*this);
+}
+
+void QuilTextEditor::stopTyping()
+{
+    if (isTyping())
+        typingField = nullptr;
+
+    keyRouter.reset();
+    pressWatcher.reset();
+}
+
+void QuilTextEditor::dismiss()
+{
+    stopTyping();
+    TextEditor::escapePressed();
+
+    if (hasKeyboardFocus (false))
+        giveAwayKeyboardFocus();
+}
+
+void QuilTextEditor::mouseDown (const juce::MouseEvent& e)
+{
+    // A click into a field that stays on screen (the controller number) opens it.
+    startTyping();
+    TextEditor::mouseDown (e);
+}
+
+void QuilTextEditor::focusLost (FocusChangeType cause)
+{
+    // No focused component at all means the window lost the system focus, which a host
+    // may take and give back around every click: the user is still typing here.
+    if (juce::Component::getCurrentlyFocusedComponent() == nullptr)
+        return;
+
+    stopTyping();
+    TextEditor::focusLost (cause);
+}
+
+void QuilTextEditor::parentHierarchyChanged()
+{
+    TextEditor::parentHierarchyChanged();
+
+    if (! isShowing())
+        stopTyping();
+}
+
+void QuilTextEditor::visibilityChanged()
+{
+    TextEditor::visibilityChanged();
+
+    if (! isShowing())
+        stopTyping();
+}
+
+void QuilTextEditor::returnPressed()
+{
+    stopTyping();
+    TextEditor::returnPressed();
+}
+
+void QuilTextEditor::escapePressed()
+{
+    stopTyping();
+    TextEditor::escapePressed();
+}

@@ -2,14 +2,49 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <memory>
+
 /** The small text field for typed values (controls) and controller numbers (MIDI-learn
-    pop-up): no border, no indents. */
+    pop-up): no border, no indents.
+
+    One field at a time takes typed keys: the typing field. Opening a field (startTyping)
+    dismisses the one open before, as Escape would. Inside a host the plug-in's window
+    often never holds the keyboard focus, so keys arrive at the window itself rather than
+    at the field: while a field is typing, keys that reach its window unused are handed
+    to it, and a press anywhere outside it dismisses it. The window losing or regaining
+    the system focus, which hosts cause around every click, dismisses nothing. */
 class QuilTextEditor : public juce::TextEditor
 {
 public:
     QuilTextEditor();
     ~QuilTextEditor() override;
 
+    /** Makes this the typing field; the previous one is dismissed. */
+    void startTyping();
+    /** Stops taking keys; the field's owner closes or restores it. */
+    void stopTyping();
+    bool isTyping() const noexcept { return getTypingField() == this; }
+
+    /** The field now taking typed keys, if any. */
+    static QuilTextEditor* getTypingField() noexcept;
+
+    void mouseDown (const juce::MouseEvent&) override;
+    void focusLost (FocusChangeType) override;
+    void parentHierarchyChanged() override;
+    void visibilityChanged() override;
+
+protected:
+    void returnPressed() override;
+    void escapePressed() override;
+
 private:
+    /** Dismisses the field as Escape does: its owner restores or closes it. */
+    void dismiss();
+
+    class KeyRouter;
+    class PressWatcher;
+    std::unique_ptr<KeyRouter> keyRouter;
+    std::unique_ptr<PressWatcher> pressWatcher;
+
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (QuilTextEditor)
 };

@@ -41,11 +41,6 @@ void SegmentedStereoMeter::buildStrip (Strip& strip, juce::Point<float> origin, 
         segment.path.addRoundedRectangle (0.0f, topEdge, segmentWidth, segmentLength, 1.0f);
         segment.path.applyTransform (placed);
     }
-
-    // The clip lamp sits in the margin above the top segment, turned with the strip.
-    strip.clipLamp.clear();
-    strip.clipLamp.addRoundedRectangle (0.0f, -3.5f, segmentWidth, 2.5f, 1.0f);
-    strip.clipLamp.applyTransform (placed);
 }
 
 float SegmentedStereoMeter::litFraction (const Segment& segment, int channel) const noexcept
@@ -75,8 +70,5 @@ void SegmentedStereoMeter::paint (juce::Graphics& g)
                                               : unlit);
             g.fillPath (segment.path);
         }
-
-        g.setColour (isClipLit (channel) ? juce::Colour (0xFFFF0000) : unlit);
-        g.fillPath (strips[channel].clipLamp);
     }
 }

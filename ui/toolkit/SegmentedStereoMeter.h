@@ -5,8 +5,9 @@
 #include <vector>
 
 /** The stereo meter as two slightly tilted strips of twelve small segments side
-    by side, lit from the bottom, each strip topped by its clip lamp. The colours
-    come from the look-and-feel (unlit, bottom and top of the lit gradient). */
+    by side, lit from the bottom. It draws no clip lamps; a click still clears both
+    clip flags. The colours come from the look-and-feel (unlit, bottom and top of the
+    lit gradient). */
 class SegmentedStereoMeter : public StereoMeter
 {
 public:
@@ -42,7 +43,6 @@ private:
     struct Strip
     {
         std::vector<Segment> segments;
-        juce::Path clipLamp;
     };
 
     void buildStrip (Strip&, juce::Point<float> origin, float angleDegrees);
