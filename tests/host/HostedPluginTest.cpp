@@ -243,8 +243,8 @@ namespace
         const juce::Point<int> cutoffKnob { 309, 72 }, cutoffValue { 351, 86 }, inValue { 75, 203 }, background { 560, 60 };
         // The learn pop-up centres on the press that opened it: "Learn" lies 7 points above.
         const juce::Point<int> learnButton = cutoffKnob - juce::Point<int> (0, 7);
-        // The cutoff modulation pop-up (110 × 225) lies at (296, 94), over its button.
-        const juce::Point<int> cutoffModulation { 351, 169 }, cv1Column { 328, 202 };
+        // The cutoff modulation pop-up (110 × 225) lies at (213, 94), left of its button.
+        const juce::Point<int> cutoffModulation { 351, 169 }, cv1Column { 245, 202 };
     }
 
     // Its slider area is 128 points high for the depth's range of 2 (-1 .. 1).
