@@ -250,8 +250,8 @@ namespace
     // Its slider area is 128 points high for the depth's range of 2 (-1 .. 1).
     const juce::Point<int> depthUpByHalf { 0, -32 };
 
-    enum class Input { learnFromPopup, dragDepthTwice, backgroundClosesPopup, typedCutoff, oneValueEditor };
-    const char* const inputNames[] = { "learnFromPopup", "dragDepthTwice", "backgroundClosesPopup", "typedCutoff", "oneValueEditor" };
+    enum class Input { learnFromPopup, dragDepthTwice, backgroundClosesPopup, typedCutoff, typedWhileTheHostKeepsTheKeyboard, oneValueEditor };
+    const char* const inputNames[] = { "learnFromPopup", "dragDepthTwice", "backgroundClosesPopup", "typedCutoff", "typedWhileTheHostKeepsTheKeyboard", "oneValueEditor" };
 
     using HostedInputTest = Hosting<std::tuple<Format, Input>>;
 }
@@ -317,7 +317,10 @@ TEST_P (HostedInputTest, popupsAndValueEditorsWorkWithRealInput)
             EXPECT_TRUE (stays (depth, 0.75f)) << "depth " << shown (depth) << ": the pop-up stayed open after the press on the background";
             break;
         case Input::typedCutoff:
+        case Input::typedWhileTheHostKeepsTheKeyboard:
             window.doubleClick (At::cutoffValue);
+            if (std::get<1> (GetParam()) == Input::typedWhileTheHostKeepsTheKeyboard)
+                window.hostTakesKeyboard();
             window.typeAndReturn ("2k");
             // The cutoff law: 640 Hz at the centre, 0.1 of the range per octave.
             EXPECT_TRUE (reaches (cutoff, (float) (0.5 + std::log2 (2000.0 / 640.0) / 10.0))) << "Cutoff is " << shown (cutoff)
@@ -347,7 +350,7 @@ TEST_P (HostedInputTest, popupsAndValueEditorsWorkWithRealInput)
 INSTANTIATE_TEST_SUITE_P (BuiltFormats, HostedInputTest,
                           ::testing::Combine (::testing::Values (Format::vst3, Format::lv2),
                                               ::testing::Values (Input::learnFromPopup, Input::dragDepthTwice, Input::backgroundClosesPopup,
-                                                                 Input::typedCutoff, Input::oneValueEditor)),
+                                                                 Input::typedCutoff, Input::typedWhileTheHostKeepsTheKeyboard, Input::oneValueEditor)),
                           [] (const auto& testCase)
                           {
                               return std::string (std::get<0> (testCase.param) == Format::vst3 ? "VST3_" : "LV2_")

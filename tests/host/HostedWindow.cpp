@@ -144,3 +144,9 @@ void HostedWindow::typeAndReturn (const juce::String& text)
         key (c == '-' ? XK_minus : c == '.' ? XK_period : c == ' ' ? XK_space : c == '\b' ? XK_BackSpace : c == 0x7f ? XK_Delete : (KeySym) c);
     key (XK_Return);
 }
+
+void HostedWindow::hostTakesKeyboard()
+{
+    XSetInputFocus (x (display), (Window) frame->getPeer()->getNativeHandle(), RevertToParent, CurrentTime);
+    settle();
+}

@@ -34,6 +34,9 @@ public:
     /** Types text of unshifted keys (digits, lower-case letters, '-', '.', ' ', backspace
         '\b' and delete '\x7f'), then Return. */
     void typeAndReturn (const juce::String& text);
+    /** Gives the keyboard focus to the host's window, as hosts that keep it do: keys
+        typed then reach the plug-in's window under the pointer, but it holds no focus. */
+    void hostTakesKeyboard();
 
 private:
     void button (int number, bool down);
