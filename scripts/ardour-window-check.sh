@@ -12,7 +12,8 @@
 # Usage: scripts/ardour-window-check.sh [BUILD-ARTEFACTS-DIR] [OUT-DIR]
 #   BUILD-ARTEFACTS-DIR defaults to build/Vortane_artefacts/Release of this checkout.
 #   OUT-DIR (default: a fresh temporary folder) gets logs, screenshots and results.txt.
-# Needs: ardour (7.3), xdotool, xev, imagemagick, Xvfb, openbox, python3.
+# Needs: ardour (7.3), xdotool, xev, imagemagick, Xvfb, openbox, python3, and the shared
+# Ardour tool's session maker (VORTANE_ARDOUR_LUA, by default ../shared/tools/ardour beside this checkout).
 # Exit status: 0 when every step could be driven (whatever the plug-in did), 1 otherwise.
 set -u
 HERE=$(cd "$(dirname "$0")/.." && pwd)
@@ -71,7 +72,8 @@ T0=$(date +%s)
 LD_LIBRARY_PATH=/usr/lib/ardour7 /usr/lib/ardour7/ardour-vst3-scanner -f -q "$AH/.vst3/Vortane.vst3" > "$OUT/vst3-scanner.log" 2>&1
 # A first session in a fresh HOME may miss the VST3; ardour7-lua 7.3 also aborts now and
 # then after exporting (its own fault): try again.
-LUA=/work/shared/tools/ardour/vortane_ardour.lua
+# The session maker of the shared Ardour tool, beside this checkout unless given.
+LUA=${VORTANE_ARDOUR_LUA:-$HERE/../shared/tools/ardour/vortane_ardour.lua}
 timeout 300 ardour7-lua "$LUA" create "$AH/warm" "$AH/warmexp" > "$OUT/warmup.log" 2>&1
 for _ in 1 2 3 4; do
   timeout 300 ardour7-lua "$LUA" create "$AH/session" "$AH/export" > "$OUT/create.log" 2>&1
