@@ -13,9 +13,14 @@ shift 2
 checks=("$@")
 [ ${#checks[@]} -gt 0 ] || checks=(typing modulation learn one-editor)
 [ -n "${DISPLAY:-}" ] || { echo "jalv-check: no DISPLAY (run under run-with-display.sh)" >&2; exit 2; }
-for tool in jackd jack_wait jalv.gtk3 xdotool xwininfo xwd python3 stdbuf; do
+for tool in jackd jack_wait jalv.gtk3 xdotool xwininfo xwd python3 stdbuf flock; do
   command -v "$tool" >/dev/null || { echo "jalv-check: $tool is missing" >&2; exit 2; }
 done
+
+# JACK servers started at the same moment trip over each other's shared memory, even
+# under different names: runs on one machine take turns.
+exec 9>"${TMPDIR:-/tmp}/vortane-jalv-check.lock"
+flock -w 300 9 || { echo "jalv-check: another run held the lock for 5 minutes" >&2; exit 2; }
 
 work="$(mktemp -d -t vortane-jalv.XXXXXX)"
 jackd_pid="" jalv_pid=""
@@ -40,9 +45,9 @@ trap 'exit 3' INT TERM
 mkdir -p "$work/home/.lv2"
 cp -r "$bundle" "$work/home/.lv2/"
 export HOME="$work/home" LV2_PATH="$work/home/.lv2"
-export JACK_DEFAULT_SERVER="vortane-jalv-$$-$RANDOM" JACK_NO_AUDIO_RESERVATION=1
+export JACK_DEFAULT_SERVER="vortane-jalv-$$-$RANDOM" JACK_NO_AUDIO_RESERVATION=1 JACK_NO_START_SERVER=1
 
-jackd --no-realtime -d dummy -r 48000 -p 512 >"$work/jackd.log" 2>&1 &
+jackd --no-realtime -d dummy -r 48000 -p 512 >"$work/jackd.log" 2>&1 9>&- &
 jackd_pid=$!
 if ! jack_wait -w -t 10 >/dev/null 2>&1; then
   echo "jalv-check: jackd did not start" >&2
@@ -81,7 +86,7 @@ top="" plugin="" X=0 Y=0
 # innermost 703 × 319 window in jalv's (jalv's plug holds it, its socket holds that).
 start_jalv() {
   : >"$out"
-  stdbuf -oL jalv.gtk3 -d "$uri" >"$out" 2>"$work/jalv.err" &
+  stdbuf -oL jalv.gtk3 -d "$uri" >"$out" 2>"$work/jalv.err" 9>&- &
   jalv_pid=$!
   top="" plugin=""
   for _ in $(seq 1 200); do
