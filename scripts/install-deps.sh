@@ -11,7 +11,7 @@ packages=(
   libjpeg-dev libpng-dev zlib1g-dev
   lv2-dev lilv-utils
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth openbox x11-utils
+  xvfb xauth openbox x11-utils libxtst-dev
   jalv jackd2 xdotool x11-apps
   fonts-roboto fonts-roboto-unhinted python3-fonttools
 )

@@ -26,7 +26,8 @@ namespace
         /** The focus-out and focus-in pair a host causes around a click. */
         void flapFocus() { peer().handleFocusLoss(); peer().handleFocusGain(); pumpPosted(); }
         /** A press on the panel's picture, where nothing takes the focus. */
-        void pressBackground() { click (panel(), { 250, 300 }); }
+        void pressBackground() { click (panel(), background.toFloat()); }
+        const juce::Point<int> background { 150, 300 };
 
         void openEditor (BasicControl& c) { doubleClick (c, c.getValueEditor().getBounds().getCentre().toFloat()); }
 
@@ -47,7 +48,7 @@ namespace
 TEST_F (WindowWithoutFocusTest, aPopupSurvivesFocusChangesOfTheWindowAndClosesOnAPressBesideIt)
 {
     HostedWindow w;
-    auto* empty = w.panel().getComponentAt (250, 300);
+    auto* empty = w.panel().getComponentAt (w.background);
     ASSERT_TRUE (empty == &w.panel() || empty == &w.panel().getBackground());
     auto& opener = w.panel().getModulationButton (destCutoff);
     auto& depth = *w.processor->data.depth[destCutoff][0][0];
@@ -58,6 +59,7 @@ TEST_F (WindowWithoutFocusTest, aPopupSurvivesFocusChangesOfTheWindowAndClosesOn
     w.tap (opener);
     auto* shown = w.popup();
     ASSERT_NE (shown, nullptr);
+    ASSERT_FALSE (shown->getScreenBounds().contains (w.panel().localPointToGlobal (w.background)));
     w.flapFocus();
     w.loseFocus();
     EXPECT_EQ (w.popup(), shown);
@@ -69,6 +71,14 @@ TEST_F (WindowWithoutFocusTest, aPopupSurvivesFocusChangesOfTheWindowAndClosesOn
     EXPECT_EQ (w.popup(), shown);
 
     w.pressBackground();
+    EXPECT_EQ (w.popup(), nullptr);
+
+    // Its opener, clicked while it shows and nothing has the focus, closes it for good.
+    w.tap (opener);
+    ASSERT_NE (w.popup(), nullptr);
+    w.loseFocus();
+    w.tap (opener);
+    pumpPosted();
     EXPECT_EQ (w.popup(), nullptr);
 }
 

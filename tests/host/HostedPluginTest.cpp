@@ -1,5 +1,7 @@
 // The built VST3 and LV2 binaries, loaded through the framework's own hosting as a host
 // would load them.
+#include "HostedWindow.h"
+
 #include <juce_audio_processors/juce_audio_processors.h>
 #include <gtest/gtest.h>
 
@@ -15,7 +17,13 @@ namespace
     constexpr double sampleRate = 48000.0;
     constexpr int blockSize = 512;
 
-    class HostedPluginTest : public ::testing::TestWithParam<Format>
+    Format formatOf (Format f) { return f; }
+    template <typename Row>
+    Format formatOf (const std::tuple<Format, Row>& p) { return std::get<0> (p); }
+
+    /** A host of the built plug-in of the parameter's format (the first, in a tuple). */
+    template <typename Param>
+    class Hosting : public ::testing::TestWithParam<Param>
     {
     public:
         static void SetUpTestSuite()
@@ -34,7 +42,7 @@ namespace
         static juce::PluginDescription describe()
         {
             juce::OwnedArray<juce::PluginDescription> found;
-            const bool vst3 = GetParam() == Format::vst3;
+            const bool vst3 = formatOf (Hosting::GetParam()) == Format::vst3;
             formats->getFormat (vst3 ? 0 : 1)->findAllTypesForFile (found, vst3 ? VORTANE_VST3_BUNDLE : VORTANE_LV2_URI);
             return found.size() == 1 ? *found[0] : juce::PluginDescription();
         }
@@ -83,6 +91,8 @@ namespace
         juce::int64 position = 0;
         static inline std::unique_ptr<juce::AudioPluginFormatManager> formats;
     };
+
+    using HostedPluginTest = Hosting<Format>;
 }
 
 TEST_P (HostedPluginTest, loadsAsTheMakersEffectWithItsBusesAndTheFortyFourParameters)
@@ -224,6 +234,128 @@ TEST_P (HostedPluginTest, opensItsWindowAtTheStoredScale)
     }
     prefs.deleteFile();
 }
+
+namespace
+{
+    // Places in the plug-in's window at 100 %, in points; the control panel fills it from its corner.
+    namespace At
+    {
+        const juce::Point<int> cutoffKnob { 309, 72 }, cutoffValue { 351, 86 }, inValue { 75, 203 }, background { 560, 60 };
+        // The learn pop-up centres on the press that opened it: "Learn" lies 7 points above.
+        const juce::Point<int> learnButton = cutoffKnob - juce::Point<int> (0, 7);
+        // The cutoff modulation pop-up (110 × 225) lies at (213, 94), left of its button.
+        const juce::Point<int> cutoffModulation { 351, 169 }, cv1Column { 245, 202 };
+    }
+
+    // Its slider area is 128 points high for the depth's range of 2 (-1 .. 1).
+    const juce::Point<int> depthUpByHalf { 0, -32 };
+
+    enum class Input { learnFromPopup, dragDepthTwice, backgroundClosesPopup, typedCutoff, typedWhileTheHostKeepsTheKeyboard, oneValueEditor };
+    const char* const inputNames[] = { "learnFromPopup", "dragDepthTwice", "backgroundClosesPopup", "typedCutoff", "typedWhileTheHostKeepsTheKeyboard", "oneValueEditor" };
+
+    using HostedInputTest = Hosting<std::tuple<Format, Input>>;
+}
+
+// Real pointer and keys (XTest) in the hosted plug-in's window at 100 %; what changed is
+// read from the host's parameters.
+TEST_P (HostedInputTest, popupsAndValueEditorsWorkWithRealInput)
+{
+    auto plugin = load();
+    ASSERT_NE (plugin, nullptr);
+    const auto byName = parametersByName (*plugin);
+    auto &cutoff = *byName.at ("Cutoff"), &in = *byName.at ("In"), &depth = *byName.at ("Cutoff CV 1 Left");
+    HostedWindow window (*plugin);
+    ASSERT_TRUE (window.isReady()) << "the plug-in's window never appeared in the host's";
+    ASSERT_EQ (window.pluginWindowSize(), juce::Point<int> (703, 319));
+
+    // Changes made in the window reach the host's parameters as blocks run.
+    const auto reaches = [&] (juce::AudioProcessorParameter& p, float expected)
+    {
+        return pumpUntil ([&] { render (*plugin, 64, 0.0f); return std::abs (p.getValue() - expected) < 1.0e-3f; }, 3000);
+    };
+    const auto stays = [&] (juce::AudioProcessorParameter& p, float expected)
+    {
+        pumpUntil ([&] { render (*plugin, 64, 0.0f); return false; }, 500);
+        return p.getValue() == expected;
+    };
+    const auto shown = [] (juce::AudioProcessorParameter& p) { return juce::String (p.getValue()) + " (" + p.getCurrentValueAsText() + ")"; };
+
+    switch (std::get<1> (GetParam()))
+    {
+        case Input::learnFromPopup:
+        {
+            window.click (At::cutoffKnob, 3);
+            window.click (At::learnButton);
+            // The first controller to arrive is learnt; from then on the cutoff follows it.
+            for (const int value : { 64, 0, 127 })
+            {
+                juce::MidiBuffer midi;
+                midi.addEvent (juce::MidiMessage::controllerEvent (1, 20, value), 0);
+                render (*plugin, 64, 0.0f, midi);
+                if (value != 64)
+                    EXPECT_TRUE (reaches (cutoff, (float) value / 127.0f)) << "CC 20 at " << value << ": Cutoff is " << shown (cutoff)
+                                                                          << "; not learnt, so the pop-up closed before its Learn button took the click";
+            }
+            break;
+        }
+        case Input::dragDepthTwice:
+            window.click (At::cutoffModulation);
+            // Two drags from the same place: the second shows the pop-up stayed open after the first.
+            for (const float expected : { 0.75f, 1.0f })
+            {
+                window.drag (At::cv1Column, depthUpByHalf);
+                EXPECT_TRUE (reaches (depth, expected)) << "depth " << shown (depth) << ", wanted " << expected
+                                                        << (expected < 1.0f ? ": the pop-up closed at the press" : ": the pop-up closed after the first drag");
+            }
+            break;
+        case Input::backgroundClosesPopup:
+            window.click (At::cutoffModulation);
+            window.drag (At::cv1Column, depthUpByHalf);
+            ASSERT_TRUE (reaches (depth, 0.75f)) << "the pop-up took no drag: depth " << shown (depth);
+            window.click (At::background);
+            window.drag (At::cv1Column, depthUpByHalf);
+            EXPECT_TRUE (stays (depth, 0.75f)) << "depth " << shown (depth) << ": the pop-up stayed open after the press on the background";
+            break;
+        case Input::typedCutoff:
+        case Input::typedWhileTheHostKeepsTheKeyboard:
+            window.doubleClick (At::cutoffValue);
+            if (std::get<1> (GetParam()) == Input::typedWhileTheHostKeepsTheKeyboard)
+                window.hostTakesKeyboard();
+            window.typeAndReturn ("2k");
+            // The cutoff law: 640 Hz at the centre, 0.1 of the range per octave.
+            EXPECT_TRUE (reaches (cutoff, (float) (0.5 + std::log2 (2000.0 / 640.0) / 10.0))) << "Cutoff is " << shown (cutoff)
+                                                                                              << ": the typed keys never reached the value editor";
+            break;
+        case Input::oneValueEditor:
+        {
+            const auto cutoffBefore = cutoff.getValue();
+            window.doubleClick (At::cutoffValue);
+            window.doubleClick (At::inValue);
+            // IN's level law, level = 4 v² / (27/7 - 20/7 v²), at +12 dB; as a cutoff, 12 Hz would be its bottom.
+            window.typeAndReturn ("12");
+            const auto level = std::pow (10.0, 12.0 / 20.0);
+            EXPECT_TRUE (reaches (in, (float) std::sqrt (27.0 / 7.0 * level / (4.0 + 20.0 / 7.0 * level))))
+                << "IN is " << shown (in) << ": the keys missed IN's value editor";
+            EXPECT_TRUE (stays (cutoff, cutoffBefore)) << "Cutoff changed to " << shown (cutoff) << ": the keys went to its value editor";
+            // A click on the cutoff's text would put the caret in its editor, were that still
+            // open, and the keys would replace its text; with none open they change nothing.
+            window.click (At::cutoffValue);
+            window.typeAndReturn (juce::String::repeatedString ("\b\x7f", 10) + "5");
+            EXPECT_TRUE (stays (cutoff, cutoffBefore)) << "Cutoff changed to " << shown (cutoff) << ": its value editor stayed open beside IN's";
+            break;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P (BuiltFormats, HostedInputTest,
+                          ::testing::Combine (::testing::Values (Format::vst3, Format::lv2),
+                                              ::testing::Values (Input::learnFromPopup, Input::dragDepthTwice, Input::backgroundClosesPopup,
+                                                                 Input::typedCutoff, Input::typedWhileTheHostKeepsTheKeyboard, Input::oneValueEditor)),
+                          [] (const auto& testCase)
+                          {
+                              return std::string (std::get<0> (testCase.param) == Format::vst3 ? "VST3_" : "LV2_")
+                                     + inputNames[(int) std::get<1> (testCase.param)];
+                          });
 
 INSTANTIATE_TEST_SUITE_P (BuiltFormats, HostedPluginTest, ::testing::Values (Format::vst3, Format::lv2),
                           [] (const auto& testCase) { return testCase.param == Format::vst3 ? "VST3" : "LV2"; });

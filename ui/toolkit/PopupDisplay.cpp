@@ -71,20 +71,10 @@ bool PopupDisplay::launchPopup (std::unique_ptr<juce::Component> newContent, juc
         return true;
     }
 
-    // A click on the opener of the pop-up shown closes it; the click that closed it by
-    // taking the focus, or by pressing beside it, must not reopen it.
-    if (newContent->getComponentID() == lastPopupId)
-    {
-        if (showing)
-        {
-            closeTime = clock();
-            closePopup();
-            return false;
-        }
-
-        if (elapsed < 101)
-            return false;
-    }
+    // The click that closed this pop-up, by taking the focus or by a press beside it,
+    // must not reopen it.
+    if (newContent->getComponentID() == lastPopupId && elapsed < 101)
+        return false;
 
     placePopup (std::move (newContent), placed, withShadow);
     return true;
