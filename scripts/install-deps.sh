@@ -12,6 +12,7 @@ packages=(
   lv2-dev lilv-utils
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox x11-utils libxtst-dev
+  jalv jackd2 xdotool x11-apps
   fonts-roboto fonts-roboto-unhinted python3-fonttools
 )
 
