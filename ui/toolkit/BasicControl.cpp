@@ -323,5 +323,6 @@ void BasicControl::textEditorEscapeKeyPressed (juce::TextEditor&)
 
 void BasicControl::textEditorFocusLost (juce::TextEditor&)
 {
-    closeValueEditor (valueEditor);
+    if (! valueEditor.isTyping())
+        closeValueEditor (valueEditor);
 }

@@ -139,7 +139,8 @@ void LearnMidiCCButton::textEditorEscapeKeyPressed (juce::TextEditor&)
 
 void LearnMidiCCButton::textEditorFocusLost (juce::TextEditor&)
 {
-    setLearnState (state);
+    if (! field.isTyping())
+        setLearnState (state);
 }
 
 void LearnMidiCCButton::setLearnState (int newState)

@@ -358,7 +358,9 @@ void ModulationSliderStereo::textEditorEscapeKeyPressed (juce::TextEditor& edito
 
 void ModulationSliderStereo::textEditorFocusLost (juce::TextEditor& editor)
 {
-    closeValueEditor (&editor == &rightEditor ? rightEditor : valueEditor);
+    auto& field = &editor == &rightEditor ? rightEditor : valueEditor;
+    if (! field.isTyping())
+        closeValueEditor (field);
 }
 
 void ModulationSliderStereo::paint (juce::Graphics& g)

@@ -113,11 +113,11 @@ void QuilTextEditor::mouseDown (const juce::MouseEvent& e)
 void QuilTextEditor::focusLost (FocusChangeType cause)
 {
     // No focused component at all means the window lost the system focus, which a host
-    // may take and give back around every click: the user is still typing here.
-    if (juce::Component::getCurrentlyFocusedComponent() == nullptr)
-        return;
+    // may take and give back around every click: the user is still typing here, as the
+    // owner, told of the loss, sees from isTyping().
+    if (juce::Component::getCurrentlyFocusedComponent() != nullptr)
+        stopTyping();
 
-    stopTyping();
     TextEditor::focusLost (cause);
 }
 

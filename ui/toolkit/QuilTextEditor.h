@@ -23,6 +23,8 @@ public:
     void startTyping();
     /** Stops taking keys; the field's owner closes or restores it. */
     void stopTyping();
+    /** True while this field takes typed keys. Still true when a loss of focus was only
+        the window's: an owner told of a focus loss then keeps the field open. */
     bool isTyping() const noexcept { return getTypingField() == this; }
 
     /** The field now taking typed keys, if any. */
