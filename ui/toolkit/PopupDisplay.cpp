@@ -21,21 +21,6 @@ namespace
     }
 }
 
-/** Sees every press of the process while a pop-up shows: the focus alone cannot tell a
-    click beside the pop-up, as nothing there may take the focus, and inside a host the
-    window may hold no focus at all. */
-class PopupDisplay::PressWatcher : public juce::MouseListener
-{
-public:
-    explicit PressWatcher (PopupDisplay& d) : display (d) { juce::Desktop::getInstance().addGlobalMouseListener (this); }
-    ~PressWatcher() override { juce::Desktop::getInstance().removeGlobalMouseListener (this); }
-
-    void mouseDown (const juce::MouseEvent& e) override { display.pressedInWindow (e); }
-
-private:
-    PopupDisplay& display;
-};
-
 PopupDisplay::PopupDisplay() : clock (systemMilliseconds)
 {
     setInterceptsMouseClicks (false, true);
@@ -122,7 +107,7 @@ void PopupDisplay::placePopup (std::unique_ptr<juce::Component> newContent, juce
     lastPopupId = content->getComponentID();
     showing = true;
     openingPress = currentPress();
-    pressWatcher = std::make_unique<PressWatcher> (*this);
+    pressWatcher = std::make_unique<PressWatcher> ([this] (const juce::MouseEvent& e) { pressedInWindow (e); });
 }
 
 void PopupDisplay::pressedInWindow (const juce::MouseEvent& e)

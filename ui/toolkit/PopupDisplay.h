@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/toolkit/ParamComponent.h"
+#include "ui/toolkit/PressWatcher.h"
 #include "ui/toolkit/ShadowEffect.h"
 #include <functional>
 #include <memory>
@@ -55,8 +56,6 @@ public:
     void setClock (Clock newClock) noexcept { clock = newClock; }
 
 private:
-    class PressWatcher;
-
     void removeChildren();
     /** A press in the window outside the pop-up closes it, unless that same press
         opened it. */

@@ -37,24 +37,6 @@ private:
     juce::Component::SafePointer<juce::Component> window;
 };
 
-/** Watches every press of the process while the field is typing: one outside the field
-    closes it, also where nothing would take the keyboard focus from it. */
-class QuilTextEditor::PressWatcher : public juce::MouseListener
-{
-public:
-    explicit PressWatcher (QuilTextEditor& f) : field (f) { juce::Desktop::getInstance().addGlobalMouseListener (this); }
-    ~PressWatcher() override { juce::Desktop::getInstance().removeGlobalMouseListener (this); }
-
-    void mouseDown (const juce::MouseEvent& e) override
-    {
-        if (! isInside (field, e.eventComponent))
-            field.dismiss();
-    }
-
-private:
-    QuilTextEditor& field;
-};
-
 //==============================================================================
 QuilTextEditor::QuilTextEditor() : juce::TextEditor ({}, 0)
 {
@@ -82,7 +64,12 @@ void QuilTextEditor::startTyping()
 
     typingField = this;
     keyRouter = std::make_unique<KeyRouter> (*this, *getTopLevelComponent());
-    pressWatcher = std::make_unique<PressWatcher> (*this);
+    // A press anywhere outside the field closes it.
+    pressWatcher = std::make_unique<PressWatcher> ([this] (const juce::MouseEvent& e)
+    {
+        if (! isInside (*this, e.eventComponent))
+            dismiss();
+    });
 }
 
 void QuilTextEditor::stopTyping()

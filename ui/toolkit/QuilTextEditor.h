@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/toolkit/PressWatcher.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <memory>
@@ -44,7 +46,6 @@ private:
     void dismiss();
 
     class KeyRouter;
-    class PressWatcher;
     std::unique_ptr<KeyRouter> keyRouter;
     std::unique_ptr<PressWatcher> pressWatcher;
 
