@@ -6,6 +6,10 @@
 #   c  cutoff modulation pop-up: drag CV 1 up 32 px -> "Cutoff CV 1 Left" in the saved
 #      session; press the empty background -> pop-up closed? (pixels)
 #   d  right-click the cutoff knob, click "Learn"   -> pop-up changed / closed? (pixels)
+#   e  double-click the cutoff value, then In's, type a value, Return -> only In changed
+#      (saved session), the cutoff's editor closed (pixels)
+#   f  right-click the cutoff knob, click the learn pop-up's number field, type 21, Return
+#      -> the field changed (pixels); "CC21" in the plug-in's saved state names Cutoff
 # It also logs which X window holds the focus and what focus/key events the plug-in's
 # own X window gets (xev), since that decides whether typed keys can arrive.
 #
@@ -86,28 +90,41 @@ cp "$AH/.config/ardour7/config" "$OUT/config.orig"; cp "$AH/.config/ardour7/inst
 
 # ------------------------------------------------------------------ helpers
 # Reads a parameter back from the saved session: VST3 from Ardour's controllables, LV2
-# from the plug-in's own state (the framework's base-64 of its state XML).
+# from the plug-in's own state (the framework's base-64 of its state XML). A name CCn
+# reads that attribute of the plug-in's state XML instead (the parameter index
+# controller n is learnt to, or "none"), for both formats.
 read_param () {  # format, parameter name
   /usr/bin/python3 - "$SESSFILE" "$1" "$2" <<'PY'
-import sys, re, struct, xml.etree.ElementTree as ET, os
+import sys, re, struct, base64, binascii, xml.etree.ElementTree as ET, os
 path, fmt, name = sys.argv[1:4]
 root = ET.parse(path).getroot()
 route = next(r for r in root.iter('Route') if r.get('name') == fmt)
 proc = next(p for p in route.iter('Processor') if p.get('name') == 'Vortane')
-if fmt == 'VST3':
+learnt = name.startswith('CC')
+if fmt == 'VST3' and not learnt:
     c = next(c for c in proc.iter('Controllable') if c.get('name') == name)
     print('%.4f' % float(c.get('value')))
     sys.exit(0)
-T = ".ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+"
-sd = next(proc.iter('lv2')).get('state-dir')
-ttl = open(os.path.join(os.path.dirname(path), 'plugins', proc.get('id'), sd, 'state.ttl')).read()
-s = re.search(r':StateString> "([0-9]+\.[^"]*)"', ttl).group(1)
-n, _, body = s.partition('.')
-v = 0
-for i, ch in enumerate(body): v |= T.index(ch) << (6 * i)
-blob = v.to_bytes((6 * len(body) + 7) // 8, 'little')[:int(n)]
-i = blob.find(b'VC2!'); size = struct.unpack('<I', blob[i + 4:i + 8])[0]
-params = ET.fromstring(blob[i + 8:i + 8 + size].decode()).get('Parameters')
+def b64 (t):
+    try: return base64.b64decode(t, validate=True)
+    except (binascii.Error, ValueError): return b''
+if fmt == 'VST3':  # Ardour keeps the plug-in's state chunk as base-64 text
+    blob = next((b for b in (b64((e.text or '').strip()) for e in proc.iter()) if b'VC2!' in b), b'')
+else:
+    T = ".ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+"
+    sd = next(proc.iter('lv2')).get('state-dir')
+    ttl = open(os.path.join(os.path.dirname(path), 'plugins', proc.get('id'), sd, 'state.ttl')).read()
+    s = re.search(r':StateString> "([0-9]+\.[^"]*)"', ttl).group(1)
+    n, _, body = s.partition('.')
+    v = 0
+    for i, ch in enumerate(body): v |= T.index(ch) << (6 * i)
+    blob = v.to_bytes((6 * len(body) + 7) // 8, 'little')[:int(n)]
+i = blob.find(b'VC2!')
+if i < 0: print('no-state'); sys.exit(0)
+size = struct.unpack('<I', blob[i + 4:i + 8])[0]
+state = ET.fromstring(blob[i + 8:i + 8 + size].decode())
+if learnt: print(state.get(name, 'none')); sys.exit(0)
+params = state.get('Parameters')
 vals = dict(kv.rsplit(':', 1) for kv in params.strip('.,').split(',') if ':' in kv)
 print('%.4f' % float(vals[name]))
 PY
@@ -186,7 +203,7 @@ stop_ardour () {
 # Panel points (100 %): cutoff value text, the cutoff knob's ring, the modulation button,
 # the middle of CV 1 in its pop-up (which spans about x 215-320, y 94-319), and an empty
 # stretch of background.
-VALUE_XY="351 86"; KNOB_XY="290 70"; MODBTN_XY="351 169"; CV1_XY="245 202"; BG_XY="180 295"
+VALUE_XY="351 86"; KNOB_XY="290 70"; CUTKNOB_XY="351 104"; IN_VALUE_XY="75 202"; MODBTN_XY="351 169"; CV1_XY="245 202"; BG_XY="180 295"
 POPUP_RECT="90 150 225 140"   # w h x y inside the panel, covered by the mod pop-up's columns
 
 check_format () {  # VST3 | LV2
@@ -292,6 +309,49 @@ check_format () {  # VST3 | LV2
   else verdict="pop-up open, unchanged by the click"; fi
   say "$fmt (d) learn: px vs closed: open $l_open, after click $l_closed; open vs after click $l_change -> $verdict"
   xdotool mousemove $(at $BG_XY) click 1; sleep 0.5
+
+  # ---- (e) one value editor at a time: open the cutoff's, then type into In's
+  local ex ey cut0 cut1 in0 in1; read -r ex ey < <(at $VALUE_XY)
+  cut0=$(read_param "$fmt" Cutoff); in0=$(read_param "$fmt" In)
+  shot "$fmt-e-0-closed"
+  xdotool mousemove "$ex" "$ey" click --repeat 2 --delay 80 1; sleep 0.7
+  shot "$fmt-e-1-cutoff-editor"
+  xdotool mousemove $(at $IN_VALUE_XY) click --repeat 2 --delay 80 1; sleep 0.7
+  shot "$fmt-e-2-in-editor"
+  xdotool type --delay 80 6; xdotool key Return; sleep 0.7
+  shot "$fmt-e-3-typed"
+  save_session
+  cut1=$(read_param "$fmt" Cutoff); in1=$(read_param "$fmt" In)
+  # the cutoff value's text, as shot before its editor opened
+  local e_open e_second e_after; ex=$((ex - 35)); ey=$((ey - 9))
+  e_open=$(pixdiff "$fmt-e-0-closed" "$fmt-e-1-cutoff-editor" 70 18 $ex $ey)
+  e_second=$(pixdiff "$fmt-e-0-closed" "$fmt-e-2-in-editor" 70 18 $ex $ey)
+  e_after=$(pixdiff "$fmt-e-0-closed" "$fmt-e-3-typed" 70 18 $ex $ey)
+  if [ "${e_open:-0}" -lt 40 ]; then verdict="cutoff editor did not open"
+  elif [ "${e_second:-0}" -gt $(( e_open / 4 )) ]; then verdict="cutoff editor STILL OPEN beside In's"
+  else verdict="cutoff editor closed when In's opened"; fi
+  say "$fmt (e) typed 6 into In: In $in0 -> $in1 ($([ "$in0" = "$in1" ] && echo UNCHANGED || echo CHANGED)), Cutoff $cut0 -> $cut1 ($([ "$cut0" = "$cut1" ] && echo unchanged || echo CHANGED)); cutoff value region vs before (px): its editor open $e_open, In's editor open $e_second, after Return $e_after -> $verdict"
+  xdotool mousemove $(at $BG_XY) click 1; sleep 0.5
+
+  # ---- (f) a controller number typed into the learn pop-up's field
+  local fx fy cc0 cc1; read -r fx fy < <(at $CUTKNOB_XY)
+  cc0=$(read_param "$fmt" CC21)
+  shot "$fmt-f-0-closed"
+  xdotool mousemove "$fx" "$fy" click 3; sleep 0.7
+  shot "$fmt-f-1-open"
+  # the pop-up is centred on the press; its number field spans about 6-29 px below it
+  xdotool mousemove "$fx" $((fy + 17)) click 1; sleep 0.5
+  xdotool type --delay 80 21; xdotool key Return; sleep 0.7
+  shot "$fmt-f-2-typed"
+  local f_open f_field
+  f_open=$(pixdiff "$fmt-f-0-closed" "$fmt-f-1-open" 90 70 $((fx - 45)) $((fy - 35)))
+  f_field=$(pixdiff "$fmt-f-1-open" "$fmt-f-2-typed" 60 18 $((fx - 30)) $((fy + 8)))
+  xdotool mousemove $(at $BG_XY) click 1; sleep 0.5
+  save_session
+  cc1=$(read_param "$fmt" CC21)
+  if [ "${f_open:-0}" -lt 1500 ]; then verdict="pop-up did not open"
+  elif [ "${f_field:-0}" -gt 20 ]; then verdict="field changed"; else verdict="field UNCHANGED"; fi
+  say "$fmt (f) typed 21 into the learn field: px pop-up vs closed $f_open, field before vs after typing $f_field -> $verdict; saved state CC21: $cc0 -> $cc1 ($([ "$cc1" = 2 ] && echo "Cutoff, index 2" || echo "NOT Cutoff's index 2"))"
 
   kill "$xev1" "$xev2" 2>/dev/null; wait "$xev1" "$xev2" 2>/dev/null
   say "$fmt focus events on the plug-in's X window: $(grep -c '^FocusIn' "$OUT/xev-$fmt-plugin.log") FocusIn, $(grep -c '^FocusOut' "$OUT/xev-$fmt-plugin.log") FocusOut, $(grep -c '^KeyPress' "$OUT/xev-$fmt-plugin.log") KeyPress (xev-$fmt-plugin.log)"
