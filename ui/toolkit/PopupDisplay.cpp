@@ -5,11 +5,6 @@ namespace
 {
     juce::int64 systemMilliseconds() { return juce::Time::currentTimeMillis(); }
 
-    bool isInside (const juce::Component& outer, const juce::Component* c)
-    {
-        return c != nullptr && (c == &outer || outer.isParentOf (c));
-    }
-
     /** The time of the press under way, or none when no button is down. */
     juce::Time currentPress()
     {
@@ -113,7 +108,7 @@ void PopupDisplay::placePopup (std::unique_ptr<juce::Component> newContent, juce
 void PopupDisplay::pressedInWindow (const juce::MouseEvent& e)
 {
     if (! showing || content == nullptr || e.mouseDownTime == openingPress
-        || ! isInside (*getTopLevelComponent(), e.eventComponent) || isInside (*content, e.eventComponent))
+        || ! PressWatcher::isWithin (*getTopLevelComponent(), e.eventComponent) || PressWatcher::isWithin (*content, e.eventComponent))
         return;
 
     closeTime = clock();
@@ -148,8 +143,8 @@ void PopupDisplay::focusOfChildComponentChanged (FocusChangeType)
     // No focused component means the window lost the system focus, not that the user
     // left the pop-up; a focus in another window is not this window's business.
     auto* focused = juce::Component::getCurrentlyFocusedComponent();
-    if (focused == nullptr || ! isInside (*getTopLevelComponent(), focused)
-        || (content != nullptr && isInside (*content, focused)))
+    if (focused == nullptr || ! PressWatcher::isWithin (*getTopLevelComponent(), focused)
+        || (content != nullptr && PressWatcher::isWithin (*content, focused)))
         return;
 
     closeTime = focusCloseTime = clock();

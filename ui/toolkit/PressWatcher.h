@@ -18,6 +18,12 @@ public:
 
     ~PressWatcher() override { juce::Desktop::getInstance().removeGlobalMouseListener (this); }
 
+    /** True when a component is the area itself or lies inside it. */
+    static bool isWithin (const juce::Component& area, const juce::Component* c) noexcept
+    {
+        return c != nullptr && (c == &area || area.isParentOf (c));
+    }
+
 private:
     void mouseDown (const juce::MouseEvent& e) override { callback (e); }
 

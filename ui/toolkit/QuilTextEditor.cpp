@@ -3,11 +3,6 @@
 namespace
 {
     juce::Component::SafePointer<QuilTextEditor> typingField;
-
-    bool isInside (const juce::Component& outer, const juce::Component* c)
-    {
-        return c != nullptr && (c == &outer || outer.isParentOf (c));
-    }
 }
 
 /** Hands the keys that reach the field's window, and that nothing there used, to the
@@ -26,7 +21,7 @@ public:
     bool keyPressed (const juce::KeyPress& key, juce::Component* originating) override
     {
         // Keys the field saw itself were already its to use.
-        if (isInside (field, originating) || ! field.isShowing())
+        if (PressWatcher::isWithin (field, originating) || ! field.isShowing())
             return false;
 
         return field.keyPressed (key);
@@ -67,7 +62,7 @@ void QuilTextEditor::startTyping()
     // A press anywhere outside the field closes it.
     pressWatcher = std::make_unique<PressWatcher> ([this] (const juce::MouseEvent& e)
     {
-        if (! isInside (*this, e.eventComponent))
+        if (! PressWatcher::isWithin (*this, e.eventComponent))
             dismiss();
     });
 }
