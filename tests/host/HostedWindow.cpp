@@ -31,23 +31,6 @@ namespace
     }
 }
 
-void pumpFor (int milliseconds)
-{
-    juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);
-}
-
-bool pumpUntil (const std::function<bool()>& condition, int timeoutMilliseconds)
-{
-    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMilliseconds;
-    while (! condition())
-    {
-        if (juce::Time::getMillisecondCounter() > end)
-            return false;
-        pumpFor (10);
-    }
-    return true;
-}
-
 HostedWindow::HostedWindow (juce::AudioPluginInstance& plugin)
     : editor (plugin.createEditorIfNeeded()),
       display (XOpenDisplay (nullptr))
@@ -72,7 +55,7 @@ HostedWindow::HostedWindow (juce::AudioPluginInstance& plugin)
         return pluginWindow != 0;
     });
     pumpUntil ([this] { return frame->getPeer()->isFocused(); }, 2000);
-    pumpFor (100);
+    pumpMessages (100);
 }
 
 HostedWindow::~HostedWindow()
@@ -88,7 +71,7 @@ void HostedWindow::settle()
     XSync (x (display), False);
     // Enough turns of the loop for the plug-in to read and handle what the server sent
     // it (LV2's idle call comes every 16 ms).
-    pumpFor (60);
+    pumpMessages (60);
 }
 
 void HostedWindow::move (juce::Point<int> at)

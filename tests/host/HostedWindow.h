@@ -1,16 +1,16 @@
 #pragma once
 
+#include "support/MessagePump.h"
+
 #include <juce_audio_processors/juce_audio_processors.h>
 
 #include <functional>
 #include <memory>
 
-/** Runs the host's message loop until the condition holds or the time is up. The
-    plug-in's own framework copy gets its X events from this loop too: VST3 through
-    the host's run loop (its display's descriptor is watched by the host's event
-    loop), LV2 through the UI's idle call, which a host timer makes 60 times a second. */
-bool pumpUntil (const std::function<bool()>& condition, int timeoutMilliseconds = 5000);
-void pumpFor (int milliseconds);
+// The plug-in's own framework copy gets its X events from the host's message loop
+// (pumpMessages, pumpUntil): VST3 through the host's run loop, which watches its
+// display's descriptor, LV2 through the UI's idle call, which a host timer makes 60
+// times a second.
 
 /** A hosted plug-in's editor in a window of its own on the display, driven with real
     pointer and keys through XTest, as a user drives it: the events go through the X

@@ -32,25 +32,6 @@ namespace PrefsOnDisk
     }
 }
 
-void pumpMessages (int milliseconds)
-{
-    juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);
-}
-
-bool pumpUntil (std::function<bool()> condition, int timeoutMilliseconds)
-{
-    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMilliseconds;
-
-    while (! condition())
-    {
-        if (juce::Time::getMillisecondCounter() > end)
-            return false;
-        pumpMessages (5);
-    }
-
-    return true;
-}
-
 bool pumpPosted()
 {
     auto handled = std::make_shared<std::atomic<bool>> (false);

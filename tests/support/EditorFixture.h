@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/VortaneAudioProcessorEditor.h"
+#include "support/MessagePump.h"
 #include "support/ProcessorFixture.h"
 
 #include <gtest/gtest.h>
@@ -18,13 +19,6 @@ namespace PrefsOnDisk
     /** The document on disk now, or null. */
     std::unique_ptr<juce::XmlElement> read();
 }
-
-/** Runs the message loop for a while, so that timers fire and posted calls run. */
-void pumpMessages (int milliseconds);
-
-/** Runs the message loop until the condition holds or the time is up; returns the condition.
-    The limit only ends a wait that would never end: sanitizers slow everything down. */
-bool pumpUntil (std::function<bool()> condition, int timeoutMilliseconds = 10000);
 
 /** Runs the message loop until every message posted before the call has been handled. */
 bool pumpPosted();
