@@ -243,10 +243,12 @@ void ModulationSliderStereo::mouseMove (const juce::MouseEvent& e)
 {
     BasicControl::mouseMove (e);
 
-    if (const auto part = partAt (e.getPosition()); part != noPart)
+    // Only the highlighted part depends on the pointer, so a move within it draws nothing.
+    if (const auto part = partAt (e.getPosition()); part != noPart && part != hovered)
+    {
         hovered = part;
-
-    repaint();
+        repaint();
+    }
 }
 
 void ModulationSliderStereo::mouseDown (const juce::MouseEvent& e)
