@@ -12,11 +12,6 @@ namespace
     constexpr int textTop = 148, textHeight = 30, switchTop = 178, switchHeight = 20;
     constexpr float barTop = 21.0f, barHeight = 126.0f;
 
-    bool isPopupClick (const juce::MouseEvent& e)
-    {
-        return ControlGesture::isPopupClick (e.mods);
-    }
-
     /** A bar from the centre of an area: up for positive values, at least 1 long when not zero. */
     juce::Rectangle<float> valueBar (juce::Rectangle<float> field, juce::Rectangle<float> area, float value)
     {
@@ -44,7 +39,9 @@ ModulationSliderStereo::ModulationSliderStereo (QuilParam& leftDepth, QuilParam*
       meter (meterValue, juce::Colour (colours.fourthPair[0]), juce::Colour (colours.fourthPair[1])),
       right (rightDepth)
 {
-    recordsTaken = style.records.size();
+    // Depths move by these fractions of their range per wheel unit: with shift, without.
+    wheelStepShift = 0.02f;
+    wheelStep = 0.2f;
     rightRestore = right != nullptr ? (float) right->getDefaultRealValue() : 0.0f;
 
     rightEditor.addListener (this);
@@ -67,7 +64,6 @@ ModulationSliderStereo::~ModulationSliderStereo()
 void ModulationSliderStereo::takeColours()
 {
     colours = ModulationColours::rowFor (style, column, getLookAndFeel());
-    recordsTaken = style.records.size();
     meter.setColours (juce::Colour (colours.fourthPair[0]), juce::Colour (colours.fourthPair[1]));
 }
 
@@ -253,7 +249,7 @@ void ModulationSliderStereo::mouseMove (const juce::MouseEvent& e)
 
 void ModulationSliderStereo::mouseDown (const juce::MouseEvent& e)
 {
-    if (isPopupClick (e))
+    if (ControlGesture::isPopupClick (e.mods))
         return;
 
     // A press outside every part does nothing, whatever was hovered last.
@@ -280,20 +276,13 @@ void ModulationSliderStereo::stepMode()
 
 void ModulationSliderStereo::mouseDrag (const juce::MouseEvent& e)
 {
-    if (hovered != leftBar && hovered != rightBar)
-        return;
-
+    // Only a press on a bar began a drag; the linked half moves the left depth the other way.
     continueDrag (e, modeParameter != nullptr && hovered == rightBar && ! split);
-}
-
-void ModulationSliderStereo::mouseUp (const juce::MouseEvent&)
-{
-    endDrag();
 }
 
 void ModulationSliderStereo::mouseDoubleClick (const juce::MouseEvent& e)
 {
-    if (isPopupClick (e))
+    if (ControlGesture::isPopupClick (e.mods))
         return;
 
     switch (hovered)
@@ -328,7 +317,7 @@ void ModulationSliderStereo::mouseWheelMove (const juce::MouseEvent& e, const ju
         return;
 
     auto& p = parameterOf (hovered);
-    float step = delta * (float) p.getRangeLength() * wheelFactors[e.mods.isShiftDown() ? 0 : 1];
+    float step = delta * (float) p.getRangeLength() * (e.mods.isShiftDown() ? wheelStepShift : wheelStep);
     if (hovered == rightBar && inverted)
         step = -step;
 

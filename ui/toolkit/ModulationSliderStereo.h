@@ -34,7 +34,6 @@ public:
     void mouseMove (const juce::MouseEvent&) override;
     void mouseDown (const juce::MouseEvent&) override;
     void mouseDrag (const juce::MouseEvent&) override;
-    void mouseUp (const juce::MouseEvent&) override;
     void mouseDoubleClick (const juce::MouseEvent&) override;
     void mouseWheelMove (const juce::MouseEvent&, const juce::MouseWheelDetails&) override;
     void paint (juce::Graphics&) override;
@@ -84,7 +83,6 @@ private:
     juce::StringArray names;
     juce::String columnName, title;
     ModulationRowColours colours;
-    size_t recordsTaken = 0;
     ModulationMeter meter;
     QuilParam* right;
     float rightValue = 0.0f;
@@ -92,8 +90,6 @@ private:
     juce::String rightValueText;
     QuilTextEditor rightEditor;
     Part hovered = noPart;
-    // Wheel steps in parameter ranges per wheel unit: with shift, without.
-    float wheelFactors[2] { 0.02f, 0.2f };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (ModulationSliderStereo)
 };
