@@ -23,6 +23,12 @@ namespace
         const float centre = area.getCentreY();
         return { field.getX(), juce::jmin (centre, centre - length), field.getWidth(), std::abs (length) };
     }
+
+    /** The column's upper-cased name and its number counted from 1: "CV 1". */
+    juce::String columnTitle (const juce::StringArray& names, int column)
+    {
+        return names[column].toUpperCase() + " " + juce::String (column + 1);
+    }
 }
 
 ModulationSliderStereo::ModulationSliderStereo (QuilParam& leftDepth, QuilParam* rightDepth, QuilParam* modeParam,
@@ -34,7 +40,7 @@ ModulationSliderStereo::ModulationSliderStereo (QuilParam& leftDepth, QuilParam*
       style (modulationStyle),
       modeParameter (rightDepth != nullptr ? modeParam : nullptr),
       hasMeter (meterValue != nullptr),
-      names (columnNames),
+      title (columnTitle (columnNames, columnIndex)),
       colours (ModulationColours::rowFor (modulationStyle, columnIndex, getLookAndFeel())),
       meter (meterValue, juce::Colour (colours.fourthPair[0]), juce::Colour (colours.fourthPair[1])),
       right (rightDepth)
@@ -81,9 +87,8 @@ void ModulationSliderStereo::updateFromParameters()
     const float l = (float) left.getRealValue();
     const float r = newInverted ? -l : right != nullptr ? (float) right->getRealValue()
                                                         : 0.0f;
-    const auto name = column >= 0 && column < names.size() ? names[column] : juce::String();
 
-    if (mode == newMode && l == cachedValue && r == rightValue && name == columnName)
+    if (mode == newMode && l == cachedValue && r == rightValue)
         return;
 
     mode = newMode;
@@ -100,9 +105,6 @@ void ModulationSliderStereo::updateFromParameters()
         rightValueText = left.getText (left.toNormalised ((double) r), 0);
     else
         rightValueText = right != nullptr ? right->getCurrentValueAsText() : juce::String();
-
-    columnName = name;
-    title = columnName.toUpperCase() + " " + juce::String (column + 1);
 
     updateGraphics();
     repaint();

@@ -80,8 +80,7 @@ private:
     int mode = -1;
     bool stereo = false, inverted = false, split = false;
     const bool hasMeter;
-    juce::StringArray names;
-    juce::String columnName, title;
+    const juce::String title;
     ModulationRowColours colours;
     ModulationMeter meter;
     QuilParam* right;
