@@ -314,13 +314,16 @@ void ModulationSliderStereo::mouseDoubleClick (const juce::MouseEvent& e)
 
 void ModulationSliderStereo::mouseWheelMove (const juce::MouseEvent& e, const juce::MouseWheelDetails& wheel)
 {
+    // The half under the pointer as the column shows it now: the last hovered part may
+    // predate a mode change or lie outside every part.
+    const auto part = partAt (e.getPosition());
     const float delta = wheelDelta (wheel);
-    if ((hovered != leftBar && hovered != rightBar) || ! takeWheelEvent (e, delta))
+    if ((part != leftBar && part != rightBar) || ! takeWheelEvent (e, delta))
         return;
 
-    auto& p = parameterOf (hovered);
+    auto& p = parameterOf (part);
     float step = delta * (float) p.getRangeLength() * (e.mods.isShiftDown() ? wheelStepShift : wheelStep);
-    if (hovered == rightBar && inverted)
+    if (part == rightBar && inverted)
         step = -step;
 
     setRealAsGesture (p, (float) p.getRealValue() + step);
