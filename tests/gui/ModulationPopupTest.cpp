@@ -207,6 +207,51 @@ TEST_F (ModulationWindowTest, theLinkedSideShowsAndTakesTheNegatedDepth)
     }
 }
 
+TEST_F (ModulationWindowTest, theWheelStepsTheDepthOfTheHalfUnderThePointer)
+{
+    ModulationWindow w;
+    auto& data = w.processor->data;
+    auto& left = *data.depth[destCutoff][0][0];
+    auto& right = *data.depth[destCutoff][0][1];
+    const float range = (float) left.getRangeLength();
+    constexpr int shift = juce::ModifierKeys::shiftModifier;
+
+    // A wheel unit moves a depth by a fifth of its range, a fiftieth with shift; the
+    // linked half moves the left depth the other way. The half is the one under the
+    // pointer as the column shows it now, though the mode changed while the pointer
+    // rested (the mono row leaves it on the right); over the title the wheel does nothing.
+    enum Where { leftHalf, rightHalf, overTitle };
+    struct Case { int mode; Where where; int mods; float deltaY; float leftChange, rightChange; };
+    const Case cases[] = { { 0, leftHalf, 0, 0.25f, 0.05f, 0.0f },
+                           { 0, rightHalf, shift, 0.25f, 0.005f, 0.0f },
+                           { 1, rightHalf, 0, 0.25f, -0.05f, 0.0f },
+                           { 2, rightHalf, 0, -0.25f, 0.0f, -0.05f },
+                           { 2, overTitle, 0, 0.25f, 0.0f, 0.0f },
+                           { 2, leftHalf, shift, 0.5f, 0.01f, 0.0f } };
+
+    auto& cv1 = w.openColumn ("Cutoff", 0);
+    const auto bar = cv1.getSliderArea().getCentre();
+    const juce::Point<float> places[] = { bar.translated (-9.0f, 0.0f), bar.translated (9.0f, 0.0f), { 17.0f, 10.0f } };
+
+    for (const auto& c : cases)
+    {
+        left.setRealValueNotifyingHost (0.0f);
+        right.setRealValueNotifyingHost (0.0f);
+        data.stereoMode[destCutoff][0]->setRealValueNotifyingHost ((float) c.mode);
+        ASSERT_TRUE (pumpUntil ([&] { return cv1.getMode() == c.mode; }));
+
+        const auto at = w.inWindow (cv1, places[c.where]);
+        w.mouse (at, juce::ModifierKeys (c.mods));
+        w.eventTime += 10;
+        w.peer().handleMouseWheel (juce::MouseInputSource::InputSourceType::mouse, at, w.eventTime,
+                                   juce::MouseWheelDetails { 0.0f, c.deltaY, false, false, false });
+        juce::ModifierKeys::currentModifiers = {};
+
+        EXPECT_NEAR (left.getRealValue(), c.leftChange * range, 1.0e-5) << c.mode << " " << c.where;
+        EXPECT_NEAR (right.getRealValue(), c.rightChange * range, 1.0e-5) << c.mode << " " << c.where;
+    }
+}
+
 TEST_F (ModulationWindowTest, popupClicksAndPressesOutsideEveryPartChangeNothing)
 {
     ModulationWindow w;

@@ -1,10 +1,8 @@
 #include "ui/toolkit/LearnMidiCCButton.h"
+#include "ui/toolkit/ControlGesture.h"
 
 namespace
 {
-    // The pop-up click (right button or control) belongs to the window, not the button.
-    constexpr int popupClickBits = 0x22;
-
     constexpr float fieldFontHeight = 13.0f;
     constexpr float captionFontHeight = 12.0f;
 
@@ -101,7 +99,8 @@ void LearnMidiCCButton::stopLearning()
 
 void LearnMidiCCButton::mouseDown (const juce::MouseEvent& e)
 {
-    if ((e.mods.getRawFlags() & popupClickBits) != 0)
+    // The pop-up click belongs to the window, not the button.
+    if (ControlGesture::isPopupClick (e.mods))
         return;
 
     if (state == idle && parameterIndex >= 0)

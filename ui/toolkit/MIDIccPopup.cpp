@@ -52,7 +52,6 @@ void MIDIccPopup::resized()
 
     box.setColours (colourTable.getColour (16, 1), colourTable.getColour (17, 1), colourTable.getColour (20, 1));
     box.setBounds (boxArea.toNearestInt());
-    box.resized();
 
     button.setBounds (w / 2 - 34, h - m - 55, 68, 47);
     shadow.setBounds (boxArea.toNearestInt().translated (shadow.getOffset().x, shadow.getOffset().y));

@@ -13,9 +13,16 @@ void MIDIccPopupBg::setColours (juce::Colour top, juce::Colour bottom, juce::Col
     gradientTop = top;
     gradientBottom = bottom;
     outlineColour = outline;
+    rebuildGradient();
+    repaint();
 }
 
 void MIDIccPopupBg::resized()
+{
+    rebuildGradient();
+}
+
+void MIDIccPopupBg::rebuildGradient()
 {
     gradient = juce::ColourGradient (gradientTop, 0.0f, 0.0f, gradientBottom, 0.0f, (float) getHeight(), false);
     gradient.addColour (0.84, gradientBottom);

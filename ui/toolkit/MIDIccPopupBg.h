@@ -10,13 +10,14 @@ public:
     MIDIccPopupBg();
     ~MIDIccPopupBg() override;
 
-    /** Takes effect at the next resized(). */
     void setColours (juce::Colour top, juce::Colour bottom, juce::Colour outline);
 
     void paint (juce::Graphics&) override;
     void resized() override;
 
 private:
+    void rebuildGradient();
+
     juce::Colour gradientTop, gradientBottom, outlineColour;
     juce::ColourGradient gradient;
 

@@ -12,11 +12,6 @@ namespace
     constexpr int textTop = 148, textHeight = 30, switchTop = 178, switchHeight = 20;
     constexpr float barTop = 21.0f, barHeight = 126.0f;
 
-    bool isPopupClick (const juce::MouseEvent& e)
-    {
-        return ControlGesture::isPopupClick (e.mods);
-    }
-
     /** A bar from the centre of an area: up for positive values, at least 1 long when not zero. */
     juce::Rectangle<float> valueBar (juce::Rectangle<float> field, juce::Rectangle<float> area, float value)
     {
@@ -27,6 +22,12 @@ namespace
 
         const float centre = area.getCentreY();
         return { field.getX(), juce::jmin (centre, centre - length), field.getWidth(), std::abs (length) };
+    }
+
+    /** The column's upper-cased name and its number counted from 1: "CV 1". */
+    juce::String columnTitle (const juce::StringArray& names, int column)
+    {
+        return names[column].toUpperCase() + " " + juce::String (column + 1);
     }
 }
 
@@ -39,12 +40,14 @@ ModulationSliderStereo::ModulationSliderStereo (QuilParam& leftDepth, QuilParam*
       style (modulationStyle),
       modeParameter (rightDepth != nullptr ? modeParam : nullptr),
       hasMeter (meterValue != nullptr),
-      names (columnNames),
+      title (columnTitle (columnNames, columnIndex)),
       colours (ModulationColours::rowFor (modulationStyle, columnIndex, getLookAndFeel())),
       meter (meterValue, juce::Colour (colours.fourthPair[0]), juce::Colour (colours.fourthPair[1])),
       right (rightDepth)
 {
-    recordsTaken = style.records.size();
+    // Depths move by these fractions of their range per wheel unit: with shift, without.
+    wheelStepShift = 0.02f;
+    wheelStep = 0.2f;
     rightRestore = right != nullptr ? (float) right->getDefaultRealValue() : 0.0f;
 
     rightEditor.addListener (this);
@@ -67,7 +70,6 @@ ModulationSliderStereo::~ModulationSliderStereo()
 void ModulationSliderStereo::takeColours()
 {
     colours = ModulationColours::rowFor (style, column, getLookAndFeel());
-    recordsTaken = style.records.size();
     meter.setColours (juce::Colour (colours.fourthPair[0]), juce::Colour (colours.fourthPair[1]));
 }
 
@@ -85,9 +87,8 @@ void ModulationSliderStereo::updateFromParameters()
     const float l = (float) left.getRealValue();
     const float r = newInverted ? -l : right != nullptr ? (float) right->getRealValue()
                                                         : 0.0f;
-    const auto name = column >= 0 && column < names.size() ? names[column] : juce::String();
 
-    if (mode == newMode && l == cachedValue && r == rightValue && name == columnName)
+    if (mode == newMode && l == cachedValue && r == rightValue)
         return;
 
     mode = newMode;
@@ -104,9 +105,6 @@ void ModulationSliderStereo::updateFromParameters()
         rightValueText = left.getText (left.toNormalised ((double) r), 0);
     else
         rightValueText = right != nullptr ? right->getCurrentValueAsText() : juce::String();
-
-    columnName = name;
-    title = columnName.toUpperCase() + " " + juce::String (column + 1);
 
     updateGraphics();
     repaint();
@@ -243,15 +241,17 @@ void ModulationSliderStereo::mouseMove (const juce::MouseEvent& e)
 {
     BasicControl::mouseMove (e);
 
-    if (const auto part = partAt (e.getPosition()); part != noPart)
+    // Only the highlighted part depends on the pointer, so a move within it draws nothing.
+    if (const auto part = partAt (e.getPosition()); part != noPart && part != hovered)
+    {
         hovered = part;
-
-    repaint();
+        repaint();
+    }
 }
 
 void ModulationSliderStereo::mouseDown (const juce::MouseEvent& e)
 {
-    if (isPopupClick (e))
+    if (ControlGesture::isPopupClick (e.mods))
         return;
 
     // A press outside every part does nothing, whatever was hovered last.
@@ -278,20 +278,13 @@ void ModulationSliderStereo::stepMode()
 
 void ModulationSliderStereo::mouseDrag (const juce::MouseEvent& e)
 {
-    if (hovered != leftBar && hovered != rightBar)
-        return;
-
+    // Only a press on a bar began a drag; the linked half moves the left depth the other way.
     continueDrag (e, modeParameter != nullptr && hovered == rightBar && ! split);
-}
-
-void ModulationSliderStereo::mouseUp (const juce::MouseEvent&)
-{
-    endDrag();
 }
 
 void ModulationSliderStereo::mouseDoubleClick (const juce::MouseEvent& e)
 {
-    if (isPopupClick (e))
+    if (ControlGesture::isPopupClick (e.mods))
         return;
 
     switch (hovered)
@@ -321,13 +314,16 @@ void ModulationSliderStereo::mouseDoubleClick (const juce::MouseEvent& e)
 
 void ModulationSliderStereo::mouseWheelMove (const juce::MouseEvent& e, const juce::MouseWheelDetails& wheel)
 {
+    // The half under the pointer as the column shows it now: the last hovered part may
+    // predate a mode change or lie outside every part.
+    const auto part = partAt (e.getPosition());
     const float delta = wheelDelta (wheel);
-    if ((hovered != leftBar && hovered != rightBar) || ! takeWheelEvent (e, delta))
+    if ((part != leftBar && part != rightBar) || ! takeWheelEvent (e, delta))
         return;
 
-    auto& p = parameterOf (hovered);
-    float step = delta * (float) p.getRangeLength() * wheelFactors[e.mods.isShiftDown() ? 0 : 1];
-    if (hovered == rightBar && inverted)
+    auto& p = parameterOf (part);
+    float step = delta * (float) p.getRangeLength() * (e.mods.isShiftDown() ? wheelStepShift : wheelStep);
+    if (part == rightBar && inverted)
         step = -step;
 
     setRealAsGesture (p, (float) p.getRealValue() + step);

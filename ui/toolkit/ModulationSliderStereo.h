@@ -34,7 +34,6 @@ public:
     void mouseMove (const juce::MouseEvent&) override;
     void mouseDown (const juce::MouseEvent&) override;
     void mouseDrag (const juce::MouseEvent&) override;
-    void mouseUp (const juce::MouseEvent&) override;
     void mouseDoubleClick (const juce::MouseEvent&) override;
     void mouseWheelMove (const juce::MouseEvent&, const juce::MouseWheelDetails&) override;
     void paint (juce::Graphics&) override;
@@ -81,10 +80,8 @@ private:
     int mode = -1;
     bool stereo = false, inverted = false, split = false;
     const bool hasMeter;
-    juce::StringArray names;
-    juce::String columnName, title;
+    const juce::String title;
     ModulationRowColours colours;
-    size_t recordsTaken = 0;
     ModulationMeter meter;
     QuilParam* right;
     float rightValue = 0.0f;
@@ -92,8 +89,6 @@ private:
     juce::String rightValueText;
     QuilTextEditor rightEditor;
     Part hovered = noPart;
-    // Wheel steps in parameter ranges per wheel unit: with shift, without.
-    float wheelFactors[2] { 0.02f, 0.2f };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (ModulationSliderStereo)
 };
