@@ -37,10 +37,14 @@ LearnMidiCCButton::LearnMidiCCButton (MidiCCListener& controllerMap, int index)
     glyphColours[learned] = juce::Colour (0xFF008000);
 
     handleAsyncUpdate();
+    // Controllers are learnt on the audio thread; the button lives only while its
+    // pop-up shows, so the timer costs nothing otherwise.
+    startTimerHz (30);
 }
 
 LearnMidiCCButton::~LearnMidiCCButton()
 {
+    stopTimer();
     // The field may lose the focus as it goes, after the rest of the button.
     field.removeListener (this);
     cancelPendingUpdate();
@@ -58,7 +62,17 @@ juce::String LearnMidiCCButton::getTooltip()
 void LearnMidiCCButton::midiMappingChanged (int index)
 {
     reportedIndex.store (index, std::memory_order_relaxed);
-    triggerAsyncUpdate();
+
+    if (juce::MessageManager::existsAndIsCurrentThread())
+        triggerAsyncUpdate();
+    else
+        changedElsewhere.store (true);
+}
+
+void LearnMidiCCButton::timerCallback()
+{
+    if (changedElsewhere.exchange (false))
+        handleAsyncUpdate();
 }
 
 int LearnMidiCCButton::stateFromMap (int controller) const

@@ -11,13 +11,16 @@
 
     It works on the processor's controller map through the map's atomic
     operations only, and always shows what the map holds: the map may change on
-    the audio thread (learning) or from a restored state at any moment, and every
-    such change reaches the button as an asynchronous update. */
+    the audio thread (learning) or from a restored state at any moment. A change
+    made on the message thread reaches the button as an asynchronous update; one
+    made on another thread only raises a flag, which a timer reads, since posting a
+    message would take the message queue's lock on the audio thread. */
 class LearnMidiCCButton : public juce::Component,
                           public juce::TooltipClient,
                           public juce::TextEditor::Listener,
                           public MidiCCListener::Listener,
-                          public juce::AsyncUpdater
+                          public juce::AsyncUpdater,
+                          private juce::Timer
 {
 public:
     enum State
@@ -30,7 +33,8 @@ public:
     LearnMidiCCButton (MidiCCListener& map, int parameterIndex);
     ~LearnMidiCCButton() override;
 
-    /** Any thread, the audio thread included: records the index and defers the rest. */
+    /** Any thread, the audio thread included: records the index and defers the rest
+        without locks. */
     void midiMappingChanged (int index) override;
     void handleAsyncUpdate() override;
     juce::String getTooltip() override;
@@ -73,6 +77,8 @@ private:
     void notifyMap();
     /** Re-reads the map and shows it, field text included. */
     void showMap();
+    /** Shows a change that another thread flagged. */
+    void timerCallback() override;
 
     MidiCCListener& map;
     int state = idle;
@@ -82,6 +88,7 @@ private:
     // The index the map reported last; the state check reads the map itself, which
     // may be newer still.
     std::atomic<int> reportedIndex { -1 };
+    std::atomic<bool> changedElsewhere { false };
     QuilTextEditor field;
     juce::Rectangle<int> captionArea;
     juce::Path glyphs[3], upperFrame, lowerFrame, upperOutline, lowerOutline;
