@@ -1,4 +1,5 @@
 #include "editor/VortaneKnob.h"
+#include "editor/Squircle.h"
 #include "params/QuilParamFrequencyHz.h"
 #include "ui/lnf/QuilMetrics.h"
 #include "ui/toolkit/FastSine.h"
@@ -99,7 +100,7 @@ void VortaneKnob::resized()
     modulationColour = findColour (0x2226001);
 
     updateFromParameters();
-    buildHitPath();
+    hitPath = makeSquircle ((float) getWidth(), (float) getHeight());
     updateGraphics();
 }
 
@@ -168,18 +169,6 @@ void VortaneKnob::layOutText()
     font = juce::Font (QuilMetrics::getFontHeight (*this));
     valueEditor.setFont (font);
     valueEditor.applyFontToAllText (font);
-}
-
-void VortaneKnob::buildHitPath()
-{
-    const auto w = (float) getWidth(), h = (float) getHeight();
-    hitPath.clear();
-    hitPath.startNewSubPath (w * 0.5f, 0.0f);
-    hitPath.cubicTo (0.775f * w, 0.0f, w, 0.225f * h, w, h * 0.5f);
-    hitPath.cubicTo (w, 0.775f * h, 0.775f * w, h, w * 0.5f, h);
-    hitPath.cubicTo (0.225f * w, h, 0.0f, 0.775f * h, 0.0f, h * 0.5f);
-    hitPath.cubicTo (0.0f, 0.225f * h, 0.225f * w, 0.0f, w * 0.5f, 0.0f);
-    hitPath.closeSubPath();
 }
 
 bool VortaneKnob::hitTest (int x, int y)

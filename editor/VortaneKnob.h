@@ -57,7 +57,6 @@ private:
     void buildCap();
     void buildSheen();
     void layOutText();
-    void buildHitPath();
     void buildDot (float theta);
 
     std::vector<juce::Path> segments;
