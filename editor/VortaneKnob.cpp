@@ -5,20 +5,11 @@
 #include "ui/toolkit/FastSine.h"
 
 #include <cmath>
+#include <utility>
 
 namespace
 {
     constexpr float pi = juce::MathConstants<float>::pi;
-
-    /** An engine read-out: an atomic written once per block; not finite reads as 0. */
-    double readOut (const std::atomic<double>* source) noexcept
-    {
-        if (source == nullptr)
-            return 0.0;
-
-        const double v = source->load (std::memory_order_relaxed);
-        return std::isfinite (v) ? v : 0.0;
-    }
 
     /** A point at an angle clockwise from twelve o'clock (radians). */
     juce::Point<float> onCircle (float c, float radius, float angle) noexcept
@@ -40,8 +31,7 @@ VortaneKnob::VortaneKnob (QuilParam& p, const std::atomic<double>* left, const s
       thickness (a || numSegments >= 50 ? 1.5f : 2.0f),
       lastAccentIndex (numSegments - 1 - k),
       compact (a), darkCap (b), textAboveUnit (c), drawUnit (d),
-      modulationSource { left, right },
-      modulationValue { readOut (left), readOut (right) },
+      modulation (left, right),
       frequencyParameter (dynamic_cast<QuilParamFrequencyHz*> (&p))
 {
     getProperties().set ("knob", true);
@@ -179,32 +169,23 @@ bool VortaneKnob::hitTest (int x, int y)
 //==============================================================================
 void VortaneKnob::updateFromParameters()
 {
-    const auto real = (float) parameter->getRealValue();
-    const double left = readOut (modulationSource[0]), right = readOut (modulationSource[1]);
+    const bool modulationChanged = modulation.poll();
     const double hz = frequencyParameter != nullptr ? frequencyParameter->valueToHz (parameter->getValue()) : displayHz;
-
-    // Until the first poll the cache is not what is drawn: draw whatever it holds.
-    if (polled && real == cachedValue && left == modulationValue[0] && right == modulationValue[1] && hz == displayHz)
-        return;
-
-    polled = true;
-    cachedValue = real;
-    modulationValue[0] = left;
-    modulationValue[1] = right;
+    const bool hzChanged = hz != displayHz;
     displayHz = hz;
 
-    const double range = parameter->getRangeLength();
-    for (int side = 0; side < 2; ++side)
-        modulationPosition[side] = range > 0.0 ? (float) (modulationValue[side] / range) : 0.0f;
-
-    cachedNormalised = parameter->getValue();
-    valueText = parameter->getCurrentValueAsText();
-    updateGraphics();
-    repaint();
+    // Until the first poll the cache is not what is drawn: draw whatever it holds.
+    const bool firstPoll = ! std::exchange (polled, true);
+    refreshFromParameter (firstPoll || modulationChanged || hzChanged);
 }
 
 void VortaneKnob::updateGraphics()
 {
+    const double range = parameter->getRangeLength();
+    const double modulated[2] = { modulation.getLeft(), modulation.getRight() };
+    for (int side = 0; side < 2; ++side)
+        modulationPosition[side] = range > 0.0 ? (float) (modulated[side] / range) : 0.0f;
+
     const float c = centre, v = cachedNormalised;
     const juce::PathStrokeType roundStroke (thickness, juce::PathStrokeType::curved, juce::PathStrokeType::rounded);
 
