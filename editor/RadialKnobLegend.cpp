@@ -28,8 +28,6 @@ namespace
 RadialKnobLegend::RadialKnobLegend (QuilParam& p, const juce::StringArray& legendEntries)
     : parameter (p), entries (legendEntries)
 {
-    rate = 60;
-    visibilityChanged();
 }
 
 RadialKnobLegend::~RadialKnobLegend() = default;

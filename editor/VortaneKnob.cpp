@@ -37,14 +37,10 @@ VortaneKnob::VortaneKnob (QuilParam& p, const std::atomic<double>* left, const s
     getProperties().set ("knob", true);
 
     setPaintingIsUnclipped (true);
-    if (getCachedComponentImage() == nullptr)
-        setBufferedToImage (true);
+    setBufferedToImage (true);
 
     segments.resize ((size_t) numSegments);
     valueEditor.setInputFilter (new juce::TextEditor::LengthAndCharacterRestriction (64, "0123456789khz. "), true);
-
-    rate = 60;
-    visibilityChanged();
 }
 
 VortaneKnob::~VortaneKnob() = default;
