@@ -28,8 +28,6 @@ namespace
 RadialKnobLegend::RadialKnobLegend (QuilParam& p, const juce::StringArray& legendEntries)
     : parameter (p), entries (legendEntries)
 {
-    rate = 60;
-    visibilityChanged();
 }
 
 RadialKnobLegend::~RadialKnobLegend() = default;
@@ -118,11 +116,19 @@ void RadialKnobLegend::updateSelected()
             selected = i;
 }
 
+void RadialKnobLegend::setHovered (int index)
+{
+    // The pointer moves within an entry far more often than across to another.
+    if (index == hovered)
+        return;
+
+    hovered = index;
+    repaint();
+}
+
 void RadialKnobLegend::mouseMove (const juce::MouseEvent& e)
 {
-    hovered = entryAt (e.getPosition());
-    updateSelected();
-    repaint();
+    setHovered (entryAt (e.getPosition()));
 }
 
 void RadialKnobLegend::mouseEnter (const juce::MouseEvent& e)
@@ -132,9 +138,7 @@ void RadialKnobLegend::mouseEnter (const juce::MouseEvent& e)
 
 void RadialKnobLegend::mouseExit (const juce::MouseEvent&)
 {
-    hovered = -1;
-    updateSelected();
-    repaint();
+    setHovered (-1);
 }
 
 void RadialKnobLegend::mouseDown (const juce::MouseEvent& e)
@@ -143,9 +147,9 @@ void RadialKnobLegend::mouseDown (const juce::MouseEvent& e)
     if (ControlGesture::isPopupClick (e.mods) || entries.isEmpty())
         return;
 
-    hovered = entryAt (e.getPosition());
+    setHovered (entryAt (e.getPosition()));
+    // The poll redraws the selection when the value has moved.
     parameter.setRealValueAsGesture ((float) valueOfEntry (hovered));
-    repaint();
 }
 
 void RadialKnobLegend::updateFromParameters()

@@ -40,6 +40,7 @@ private:
     /** The entry nearest a point's angle, limited to the entries. */
     int entryAt (juce::Point<int> position) const;
     void updateSelected();
+    void setHovered (int index);
 
     QuilParam& parameter;
     float cx = 0.0f, cy = 0.0f;

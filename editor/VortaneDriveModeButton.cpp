@@ -1,6 +1,7 @@
 #include "editor/VortaneDriveModeButton.h"
 #include "editor/VortaneResources.h"
 #include "params/QuilParam.h"
+#include "ui/toolkit/ControlGesture.h"
 
 #include <cmath>
 
@@ -18,7 +19,7 @@ VortaneDriveModeButton::~VortaneDriveModeButton() = default;
 void VortaneDriveModeButton::mouseDown (const juce::MouseEvent& e)
 {
     // A right-click or control-click belongs to MIDI learning.
-    if ((e.mods.getRawFlags() & 0x22) != 0)
+    if (ControlGesture::isPopupClick (e.mods))
         return;
 
     const double minimum = param.getRangeStart(), maximum = param.getRangeEnd();

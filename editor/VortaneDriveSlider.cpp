@@ -8,8 +8,6 @@ VortaneDriveSlider::VortaneDriveSlider (QuilParam& param, const std::atomic<doub
     : BasicSlider (param),
       modulation (modLeft, modRight)
 {
-    rate = 60;
-    visibilityChanged();
     setPaintingIsUnclipped (true);
     setHorizontal (true);
 }

@@ -1,5 +1,6 @@
 #include "editor/VortaneFilterGraphControl.h"
 #include "editor/FilterGraphSVF.h"
+#include "editor/Squircle.h"
 #include "params/QuilParam.h"
 
 #include <cmath>
@@ -56,19 +57,11 @@ void VortaneFilterGraphControl::updateFromParameters()
 void VortaneFilterGraphControl::resized()
 {
     const int w = getWidth(), h = getHeight();
-    const float fw = (float) w, fh = (float) h;
 
     // The curve fills the lower two thirds.
     graphArea = juce::Rectangle<int> (0, h / 3, w, h - h / 3).toFloat();
 
-    // A rounded square (a squircle) over the whole control.
-    clipPath.clear();
-    clipPath.startNewSubPath (fw / 2.0f, 0.0f);
-    clipPath.cubicTo (0.775f * fw, 0.0f, fw, 0.225f * fh, fw, fh / 2.0f);
-    clipPath.cubicTo (fw, 0.775f * fh, 0.775f * fw, fh, fw / 2.0f, fh);
-    clipPath.cubicTo (0.225f * fw, fh, 0.0f, 0.775f * fh, 0.0f, fh / 2.0f);
-    clipPath.cubicTo (0.0f, 0.225f * fh, 0.225f * fw, 0.0f, fw / 2.0f, 0.0f);
-    clipPath.closeSubPath();
+    clipPath = makeSquircle ((float) w, (float) h);
 
     // The curve depends on the size too: rebuild it even when no value changed.
     polled = false;

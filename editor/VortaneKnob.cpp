@@ -1,23 +1,15 @@
 #include "editor/VortaneKnob.h"
+#include "editor/Squircle.h"
 #include "params/QuilParamFrequencyHz.h"
 #include "ui/lnf/QuilMetrics.h"
 #include "ui/toolkit/FastSine.h"
 
 #include <cmath>
+#include <utility>
 
 namespace
 {
     constexpr float pi = juce::MathConstants<float>::pi;
-
-    /** An engine read-out: an atomic written once per block; not finite reads as 0. */
-    double readOut (const std::atomic<double>* source) noexcept
-    {
-        if (source == nullptr)
-            return 0.0;
-
-        const double v = source->load (std::memory_order_relaxed);
-        return std::isfinite (v) ? v : 0.0;
-    }
 
     /** A point at an angle clockwise from twelve o'clock (radians). */
     juce::Point<float> onCircle (float c, float radius, float angle) noexcept
@@ -39,21 +31,16 @@ VortaneKnob::VortaneKnob (QuilParam& p, const std::atomic<double>* left, const s
       thickness (a || numSegments >= 50 ? 1.5f : 2.0f),
       lastAccentIndex (numSegments - 1 - k),
       compact (a), darkCap (b), textAboveUnit (c), drawUnit (d),
-      modulationSource { left, right },
-      modulationValue { readOut (left), readOut (right) },
+      modulation (left, right),
       frequencyParameter (dynamic_cast<QuilParamFrequencyHz*> (&p))
 {
     getProperties().set ("knob", true);
 
     setPaintingIsUnclipped (true);
-    if (getCachedComponentImage() == nullptr)
-        setBufferedToImage (true);
+    setBufferedToImage (true);
 
     segments.resize ((size_t) numSegments);
     valueEditor.setInputFilter (new juce::TextEditor::LengthAndCharacterRestriction (64, "0123456789khz. "), true);
-
-    rate = 60;
-    visibilityChanged();
 }
 
 VortaneKnob::~VortaneKnob() = default;
@@ -99,7 +86,7 @@ void VortaneKnob::resized()
     modulationColour = findColour (0x2226001);
 
     updateFromParameters();
-    buildHitPath();
+    hitPath = makeSquircle ((float) getWidth(), (float) getHeight());
     updateGraphics();
 }
 
@@ -170,18 +157,6 @@ void VortaneKnob::layOutText()
     valueEditor.applyFontToAllText (font);
 }
 
-void VortaneKnob::buildHitPath()
-{
-    const auto w = (float) getWidth(), h = (float) getHeight();
-    hitPath.clear();
-    hitPath.startNewSubPath (w * 0.5f, 0.0f);
-    hitPath.cubicTo (0.775f * w, 0.0f, w, 0.225f * h, w, h * 0.5f);
-    hitPath.cubicTo (w, 0.775f * h, 0.775f * w, h, w * 0.5f, h);
-    hitPath.cubicTo (0.225f * w, h, 0.0f, 0.775f * h, 0.0f, h * 0.5f);
-    hitPath.cubicTo (0.0f, 0.225f * h, 0.225f * w, 0.0f, w * 0.5f, 0.0f);
-    hitPath.closeSubPath();
-}
-
 bool VortaneKnob::hitTest (int x, int y)
 {
     return hitPath.contains ((float) x, (float) y);
@@ -190,32 +165,23 @@ bool VortaneKnob::hitTest (int x, int y)
 //==============================================================================
 void VortaneKnob::updateFromParameters()
 {
-    const auto real = (float) parameter->getRealValue();
-    const double left = readOut (modulationSource[0]), right = readOut (modulationSource[1]);
+    const bool modulationChanged = modulation.poll();
     const double hz = frequencyParameter != nullptr ? frequencyParameter->valueToHz (parameter->getValue()) : displayHz;
-
-    // Until the first poll the cache is not what is drawn: draw whatever it holds.
-    if (polled && real == cachedValue && left == modulationValue[0] && right == modulationValue[1] && hz == displayHz)
-        return;
-
-    polled = true;
-    cachedValue = real;
-    modulationValue[0] = left;
-    modulationValue[1] = right;
+    const bool hzChanged = hz != displayHz;
     displayHz = hz;
 
-    const double range = parameter->getRangeLength();
-    for (int side = 0; side < 2; ++side)
-        modulationPosition[side] = range > 0.0 ? (float) (modulationValue[side] / range) : 0.0f;
-
-    cachedNormalised = parameter->getValue();
-    valueText = parameter->getCurrentValueAsText();
-    updateGraphics();
-    repaint();
+    // Until the first poll the cache is not what is drawn: draw whatever it holds.
+    const bool firstPoll = ! std::exchange (polled, true);
+    refreshFromParameter (firstPoll || modulationChanged || hzChanged);
 }
 
 void VortaneKnob::updateGraphics()
 {
+    const double range = parameter->getRangeLength();
+    const double modulated[2] = { modulation.getLeft(), modulation.getRight() };
+    for (int side = 0; side < 2; ++side)
+        modulationPosition[side] = range > 0.0 ? (float) (modulated[side] / range) : 0.0f;
+
     const float c = centre, v = cachedNormalised;
     const juce::PathStrokeType roundStroke (thickness, juce::PathStrokeType::curved, juce::PathStrokeType::rounded);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/toolkit/BasicKnob.h"
+#include "ui/toolkit/ModulationReadout.h"
 
 #include <atomic>
 #include <vector>
@@ -57,7 +58,6 @@ private:
     void buildCap();
     void buildSheen();
     void layOutText();
-    void buildHitPath();
     void buildDot (float theta);
 
     std::vector<juce::Path> segments;
@@ -80,9 +80,8 @@ private:
 
     juce::Path hitPath;
 
-    const std::atomic<double>* modulationSource[2];
-    double modulationValue[2] {};
-    float modulationPosition[2] {};
+    ModulationReadout modulation;
+    float modulationPosition[2] {};  // the read-outs over the parameter's range
     double displayHz = 0.0;
     QuilParamFrequencyHz* const frequencyParameter;
 

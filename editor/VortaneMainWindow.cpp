@@ -5,16 +5,15 @@
 #include "editor/VortaneResources.h"
 #include "params/QuilParamOnOff.h"
 #include "ui/lnf/IconSet.h"
+#include "ui/toolkit/ControlGesture.h"
 #include "ui/toolkit/MIDIccPopup.h"
 
 namespace
 {
     constexpr int linkIcon = 5;  // the chain link of the look-and-feel's icon set
 
-    // Raw modifier bits: right button or control asks for the pop-up; the command
-    // (Meta) key vetoes it. The framework's command helper is control on Linux, so
-    // it would veto every control-click.
-    constexpr int popupClickBits = 0x22;
+    // The command (Meta) key's raw bit vetoes the pop-up. The framework's command
+    // helper is control on Linux, so it would veto every control-click.
     constexpr int commandKeyBit = 0x08;
 
     std::unique_ptr<juce::Drawable> makeWebsiteIcon (juce::Colour colour)
@@ -140,8 +139,7 @@ QuilParam* VortaneMainWindow::parameterOf (const juce::Component& c) const
 
 void VortaneMainWindow::mouseDown (const juce::MouseEvent& e)
 {
-    const int modifiers = e.mods.getRawFlags();
-    if ((modifiers & popupClickBits) == 0 || (modifiers & commandKeyBit) != 0)
+    if (! ControlGesture::isPopupClick (e.mods) || (e.mods.getRawFlags() & commandKeyBit) != 0)
         return;
 
     // Only the component clicked counts, not its parents.

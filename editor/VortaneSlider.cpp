@@ -6,8 +6,6 @@ VortaneSlider::VortaneSlider (QuilParam& param, const std::atomic<double>* modLe
     : BasicControl (param),
       modulation (modLeft, modRight)
 {
-    hoverState = -1;
-    rate = 60;
 }
 
 VortaneSlider::~VortaneSlider() = default;

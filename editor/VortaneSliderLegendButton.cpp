@@ -1,5 +1,6 @@
 #include "editor/VortaneSliderLegendButton.h"
 #include "params/QuilParam.h"
+#include "ui/toolkit/ControlGesture.h"
 
 #include <cmath>
 
@@ -29,7 +30,7 @@ bool VortaneSliderLegendButton::showsStep() const noexcept
 void VortaneSliderLegendButton::mouseDown (const juce::MouseEvent& e)
 {
     // A right-click or control-click belongs to MIDI learning.
-    if ((e.mods.getRawFlags() & 0x22) != 0)
+    if (ControlGesture::isPopupClick (e.mods))
         return;
 
     param->setRealValueAsGesture (value);
