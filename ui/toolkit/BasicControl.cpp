@@ -7,8 +7,9 @@
 
 namespace
 {
-    const char* const editorCharacters = "-0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz#/. ";
-    const char* const typedCharacters = "/-#01234567890.abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ ";
+    // What a typed value may hold: the field refuses other keys, and Return drops other
+    // characters from a text the field was given (the value text shown when it opened).
+    const char* const valueCharacters = "-0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz#/. ";
 }
 
 BasicControl::BasicControl (QuilParam& p)
@@ -29,7 +30,7 @@ BasicControl::BasicControl (QuilParam& p)
     // A caret blinks on its own timer even while its editor is hidden: it exists only
     // while the user types, so an idle window wakes no timer for it.
     valueEditor.setCaretVisible (false);
-    valueEditor.setInputFilter (new juce::TextEditor::LengthAndCharacterRestriction (64, editorCharacters), true);
+    valueEditor.setInputFilter (new juce::TextEditor::LengthAndCharacterRestriction (64, valueCharacters), true);
 
     getProperties().set ("pIndex", p.getParameterIndex());
 
@@ -281,7 +282,7 @@ void BasicControl::closeValueEditor (QuilTextEditor& editor)
 
 juce::String BasicControl::keepTypedCharacters (const juce::String& typed)
 {
-    return typed.retainCharacters (typedCharacters);
+    return typed.retainCharacters (valueCharacters);
 }
 
 bool BasicControl::holdsValue (const QuilParam& p, const juce::String& typed)

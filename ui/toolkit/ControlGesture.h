@@ -25,11 +25,12 @@ public:
     /** Moves the value for one drag event; pop-up clicks change nothing. */
     virtual void dragGesture (const juce::MouseEvent&, QuilParam&, bool invert) = 0;
 
-    /** The framework's pop-up click: right button or control key (raw mask 0x22). Such
-        clicks belong to MIDI learning. */
+    /** A pop-up click, which belongs to MIDI learning: right button or control key (raw
+        mask 0x22). Wider than juce::ModifierKeys::isPopupMenu, which on Linux is the right
+        button alone. */
     static bool isPopupClick (const juce::ModifierKeys& mods) noexcept
     {
-        return (mods.getRawFlags() & 0x22) != 0;
+        return mods.isRightButtonDown() || mods.isCtrlDown();
     }
 
     /** v limited to the parameter's [minimum, maximum]. */

@@ -142,9 +142,8 @@ void PopupDisplay::focusOfChildComponentChanged (FocusChangeType)
 
     // No focused component means the window lost the system focus, not that the user
     // left the pop-up; a focus in another window is not this window's business.
-    auto* focused = juce::Component::getCurrentlyFocusedComponent();
-    if (focused == nullptr || ! PressWatcher::isWithin (*getTopLevelComponent(), focused)
-        || (content != nullptr && PressWatcher::isWithin (*content, focused)))
+    if (! getTopLevelComponent()->hasKeyboardFocus (true)
+        || (content != nullptr && content->hasKeyboardFocus (true)))
         return;
 
     closeTime = focusCloseTime = clock();
