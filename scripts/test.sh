@@ -18,6 +18,6 @@ bash "$here/scripts/sanitize.sh" address,undefined \
 
 # The preset manager's jobs, shared bank list and bank files under ThreadSanitizer,
 # and, as untrusted input, under AddressSanitizer and UndefinedBehaviorSanitizer.
-presetTests='BankFile*:SharedBankList*:PresetManager*:LoadPresetByNumber*:BankLoading*:*UserBankFileLoading*'
+presetTests='BankFile*:SharedBankList*:PresetManager*:LoadPresetByNumber*:BankLoading*:*UserBankFileLoading*:*UnreadableFactoryBank*:*BankRenaming*:*SplitPairs*'
 bash "$here/scripts/sanitize.sh" thread "$presetTests"
 bash "$here/scripts/sanitize.sh" address,undefined "$presetTests"

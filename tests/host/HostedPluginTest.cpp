@@ -47,12 +47,19 @@ namespace
             return found.size() == 1 ? *found[0] : juce::PluginDescription();
         }
 
-        /** A new instance with all buses on, prepared. */
-        static std::unique_ptr<juce::AudioPluginInstance> load()
+        /** A new instance as the format creates it: buses as the plug-in offers them, not prepared. */
+        static std::unique_ptr<juce::AudioPluginInstance> create()
         {
             juce::String error;
             auto plugin = formats->createPluginInstance (describe(), sampleRate, blockSize, error);
             EXPECT_NE (plugin, nullptr) << error;
+            return plugin;
+        }
+
+        /** A new instance with all buses on, prepared. */
+        static std::unique_ptr<juce::AudioPluginInstance> load()
+        {
+            auto plugin = create();
             if (plugin != nullptr)
             {
                 plugin->enableAllBuses();
@@ -99,6 +106,7 @@ TEST_P (HostedPluginTest, loadsAsTheMakersEffectWithItsBusesAndTheFortyFourParam
 {
     const auto description = describe();
     EXPECT_EQ (description.name + "/" + description.manufacturerName, "Vortane/Quillmere");
+    EXPECT_EQ (description.pluginFormatName, GetParam() == Format::vst3 ? "VST3" : "LV2");
     EXPECT_FALSE (description.isInstrument);
 
     auto plugin = load();
@@ -140,6 +148,20 @@ TEST_P (HostedPluginTest, loadsAsTheMakersEffectWithItsBusesAndTheFortyFourParam
         EXPECT_EQ (parameters[i]->getName (1024), names[i]);
         EXPECT_EQ (dynamic_cast<juce::HostedAudioProcessorParameter&> (*parameters[i]).getParameterID(), juce::String (id)) << names[i];
     }
+    // After the bypass only the wrapper's controller stand-ins, which no host automates.
+    for (int i = 45; i < parameters.size(); ++i)
+        EXPECT_TRUE (parameters[i]->getName (1024).startsWith ("MIDI CC ") && ! parameters[i]->isAutomatable()) << parameters[i]->getName (1024);
+}
+
+TEST_P (HostedPluginTest, theHostCanSwitchOnTheSideChainAsAStereoPair)
+{
+    auto plugin = create();
+    ASSERT_NE (plugin, nullptr);
+    ASSERT_EQ (plugin->getBusCount (true), 2);
+    EXPECT_TRUE (plugin->getBus (true, 1)->enable (true));
+    plugin->enableAllBuses();
+    EXPECT_TRUE (plugin->getBus (true, 1)->isEnabled());
+    EXPECT_EQ (plugin->getChannelCountOfBus (true, 1), 2);
 }
 
 TEST_P (HostedPluginTest, rendersFiniteAudioInEveryBlockSizeSilenceForSilenceAndTakesMidi)
@@ -147,23 +169,29 @@ TEST_P (HostedPluginTest, rendersFiniteAudioInEveryBlockSizeSilenceForSilenceAnd
     auto plugin = load();
     ASSERT_NE (plugin, nullptr);
 
-    juce::MidiBuffer midi;
-    for (const auto& [message, position] : { std::pair (juce::MidiMessage::noteOn (1, 60, (juce::uint8) 100), 3), { juce::MidiMessage::controllerEvent (1, 1, 64), 100 },
-                                              { juce::MidiMessage::pitchWheel (2, 16383), 200 }, { juce::MidiMessage::channelPressureChange (16, 127), 300 },
-                                              { juce::MidiMessage::controllerEvent (1, 120, 0), 400 }, { juce::MidiMessage::noteOff (1, 60), blockSize - 1 } })
-        midi.addEvent (message, position);
+    // MIDI block n: a note and a mod wheel value of its own, and the same other events.
+    const auto midiFor = [] (int n)
+    {
+        juce::MidiBuffer midi;
+        for (const auto& [message, position] : { std::pair (juce::MidiMessage::noteOn (1, 60 + n, (juce::uint8) 100), 3), { juce::MidiMessage::controllerEvent (1, 1, 17 * n), 100 },
+                                                  { juce::MidiMessage::pitchWheel (2, 16383), 200 }, { juce::MidiMessage::channelPressureChange (16, 127), 300 },
+                                                  { juce::MidiMessage::controllerEvent (1, 120, 0), 400 }, { juce::MidiMessage::noteOff (1, 60 + n), blockSize - 1 } })
+            midi.addEvent (message, position);
+        return midi;
+    };
 
     // Silence first, then block sizes a host may use, down to one sample, then MIDI
     // events inside blocks.
     struct Block { int numSamples; float level; bool withMidi; };
-    std::vector<Block> blocks (10, { blockSize, 0.0f, false });
-    for (int numSamples : { 512, 256, 37, 1, 500, 64, 512, 512 })
+    std::vector<Block> blocks (20, { blockSize, 0.0f, false });
+    for (int numSamples : { 512, 256, 37, 1, 500, 64, 512, 512, 512, 512 })
         blocks.push_back ({ numSamples, 1.0f, false });
     blocks.insert (blocks.end(), 8, { blockSize, 1.0f, true });
 
+    int midiBlocks = 0;
     for (const auto& [numSamples, level, withMidi] : blocks)
     {
-        const auto out = render (*plugin, numSamples, level, withMidi ? midi : juce::MidiBuffer());
+        const auto out = render (*plugin, numSamples, level, withMidi ? midiFor (midiBlocks++) : juce::MidiBuffer());
         for (int ch = 0; ch < plugin->getTotalNumOutputChannels(); ++ch)
         {
             const auto peak = out.getMagnitude (ch, 0, numSamples);
@@ -190,7 +218,10 @@ TEST_P (HostedPluginTest, stateRestoresEveryParameterInAFreshInstance)
     for (const auto& [name, value] : changes)
     {
         ASSERT_EQ (originalParameters.count (name), 1u) << name;
-        originalParameters[name]->setValueNotifyingHost (value);
+        auto* p = originalParameters[name];
+        p->beginChangeGesture();
+        p->setValueNotifyingHost (value);
+        p->endChangeGesture();
     }
     render (*original, blockSize, 1.0f);   // changes reach the plug-in with the next block, as in a running host
     original->getStateInformation (saved);
@@ -207,6 +238,11 @@ TEST_P (HostedPluginTest, stateRestoresEveryParameterInAFreshInstance)
     auto restoredParameters = parametersByName (*restored);
     for (const auto& [name, p] : originalParameters)
         EXPECT_NEAR (restoredParameters[name]->getValue(), changes.count (name) > 0 ? changes.at (name) : p->getValue(), 1.0e-6f) << name;
+
+    // The restored instance plays on.
+    const auto out = render (*restored, blockSize, 1.0f);
+    for (int ch = 0; ch < restored->getTotalNumOutputChannels(); ++ch)
+        EXPECT_TRUE (std::isfinite (out.getRMSLevel (ch, 0, blockSize)) && std::isfinite (out.getMagnitude (ch, 0, blockSize))) << "channel " << ch;
 }
 
 TEST_P (HostedPluginTest, opensItsWindowAtTheStoredScale)

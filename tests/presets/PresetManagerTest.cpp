@@ -21,37 +21,98 @@ namespace
     }
 }
 
+//==============================================================================
+struct PairsCase
+{
+    const char* label;
+    const char* text;
+    std::vector<std::pair<const char*, const char*>> items;
+};
+
+void PrintTo (const PairsCase& c, std::ostream* os) { *os << c.label; }
+
+class SplitPairs : public ::testing::TestWithParam<PairsCase> {};
+
+TEST_P (SplitPairs, readsIdsAndValuesUpToTheLastColon)
+{
+    const auto& c = GetParam();
+    juce::StringArray ids ("stale"), values ("stale", "stale");
+
+    const int count = PresetManager::splitPairs (ids, values, juce::String::fromUTF8 (c.text));
+
+    ASSERT_EQ (count, (int) c.items.size());
+    ASSERT_EQ (ids.size(), count);
+    ASSERT_EQ (values.size(), count);
+    for (int i = 0; i < count; ++i)
+    {
+        EXPECT_EQ (ids[i], c.items[(size_t) i].first);
+        EXPECT_EQ (values[i], c.items[(size_t) i].second);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P (Lists, SplitPairs, ::testing::Values (
+    PairsCase { "trailing_comma", "In:0.75,Cutoff:0.5,", { { "In", "0.75" }, { "Cutoff", "0.5" } } },
+    PairsCase { "last_comma_missing", "In:0.75,Cutoff:0.5", { { "In", "0.75" }, { "Cutoff", "0.5" } } },
+    PairsCase { "ids_with_spaces", ".Power Btn    :1,Drive Mode:0,", { { ".Power Btn    ", "1" }, { "Drive Mode", "0" } } },
+    PairsCase { "empty_value", "a:,b:2", { { "a", "" }, { "b", "2" } } },
+    PairsCase { "item_without_colon", "a:1,garbage,b:2,", { { "a", "1" }, { "garbage,b", "2" } } },
+    PairsCase { "colon_in_value", "a:1:2,b:3", { { "a", "1:2" }, { "b", "3" } } },
+    PairsCase { "empty", "", {} },
+    PairsCase { "no_colon_at_all", "no colon, at all,", {} }),
+    [] (const auto& testCase) { return std::string (testCase.param.label); });
+
+//==============================================================================
 TEST (PresetManager, currentPresetTakesAnOldCategoryAsItsBankAndFallsBackToTheFirstPreset)
 {
+    struct Probe : PresetManager::Listener
+    {
+        void currentPresetChanged (const juce::String& n, const juce::String& b, const juce::String& u) override { calls.add (n + "|" + b + "|" + u); }
+        juce::StringArray calls;
+    } probe;   // outlives the processor
+
     TestProcessor processor;
     setBanks (*processor, { 2, 3 });
+    processor->addPresetListener (&probe);
 
     auto old = juce::parseXML ("<Quillmere_Preset name=\"Old\" category=\"b1\" uuid=\"b1-uuid-2\"/>");
     processor->setCurrentPresetInfo (*old);
     EXPECT_EQ (old->getStringAttribute ("bank") + old->getStringAttribute ("category", "/moved"), "b1/moved");
     EXPECT_EQ (processor->getCurrentName() + processor->getCurrentBank() + processor->getCurrentUuid(), "Oldb1b1-uuid-2");
     EXPECT_EQ (processor->findCurrentPreset()->getStringAttribute ("name"), "b1/2");
+    EXPECT_EQ (processor->getSelectedBankName(), "b1");
 
     auto unknown = juce::parseXML ("<Quillmere_Preset name=\"New\" bank=\"b1\" category=\"Small\" uuid=\"nowhere\"/>");
     processor->setCurrentPresetInfo (*unknown);
     EXPECT_EQ (processor->getCurrentBank() + unknown->getStringAttribute ("category"), "b1Small");
     EXPECT_EQ (processor->findCurrentPreset()->getStringAttribute ("name"), "b0/0");
+    EXPECT_EQ (probe.calls.joinIntoString (" "), "Old|b1|b1-uuid-2 New|b1|nowhere");
+    processor->removePresetListener (&probe);
 
     setBanks (*processor, { 0, 3 });
     EXPECT_EQ (processor->findCurrentPreset(), nullptr);
-    const TestProcessor next;   // shares the list; its start-up finds no preset to apply
-    EXPECT_EQ (next->getCurrentName(), "");
-    EXPECT_FLOAT_EQ (next->getParameters()[1]->getValue(), 0.75f);
+    EXPECT_EQ (processor->copyFirstPreset(), nullptr);
+    {
+        const TestProcessor next;   // shares the list; its start-up finds no preset to apply
+        EXPECT_EQ (next->getCurrentName(), "");
+        EXPECT_FLOAT_EQ (next->getParameters()[1]->getValue(), 0.75f);
+    }
+
+    setBanks (*processor, {}, "");
+    EXPECT_EQ (processor->findCurrentPreset(), nullptr);
+    EXPECT_EQ (processor->copyFirstPreset(), nullptr);
 }
 
 TEST (LoadPresetByNumber, picksFromTheUserBankAppliesOnlyTheLastOfABurstAndDropsWhatTheInstanceLeaves)
 {
     struct Case { std::vector<int> numbers; const char* applied; std::vector<int> presetsPerBank; const char* userBankIndex; };
-    const Case cases[] = { { { 0, 3, 1 }, "b1/1", { 1, 5 }, "1" },
+    const Case cases[] = { { { 4 }, "b1/4", { 1, 5 }, "1" },
+                           { { 0, 3, 1 }, "b1/1", { 1, 5 }, "1" },
                            { { 2, 5 }, "b1/2", { 1, 5 }, "1" },      // the last number is past the end
                            { { 5, 127, -1 }, "", { 1, 5 }, "1" },
                            { { 2 }, "b2/2", { 1, 1, 3 }, "7" },     // index past the last bank
                            { { 1 }, "b0/1", { 2, 5 }, "" },        // no index
+                           { { 1 }, "b0/1", { 2, 5 }, "x" },       // index not a number
+                           { { 0 }, "b0/0", { 2, 5 }, "-4" },      // negative index
                            { { 0 }, "", { 2, 0 }, "1" },
                            { { 0 }, "", {}, "" } };
 
