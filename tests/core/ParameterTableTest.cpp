@@ -121,3 +121,67 @@ TEST (ParameterTable, exactlyTheseParametersInThreeGroupsAndTheDataBlockPointsAt
                 EXPECT_EQ ((void*) d.depth[dest][input][side], (void*) params[20 + 12 * input + 6 * side + dest]) << dest << input << side;
         }
 }
+
+TEST (ParameterTable, eachParameterIsOfItsDisplayClassWithTwoDecimalsAndDiscreteOnlyWhenStepped)
+{
+    using KindCheck = bool (*) (juce::AudioProcessorParameter*);
+    const KindCheck mains[] = { [] (juce::AudioProcessorParameter* p) { return dynamic_cast<QuilParamOnOff*> (p) != nullptr; },
+                                [] (juce::AudioProcessorParameter* p) { return dynamic_cast<QuilParamGrittleAmp12*> (p) != nullptr; },
+                                [] (juce::AudioProcessorParameter* p) { return dynamic_cast<QuilParamFrequencyHz*> (p) != nullptr; },
+                                [] (juce::AudioProcessorParameter* p) { return dynamic_cast<QuilParamPercentUnbounded*> (p) != nullptr; },
+                                [] (juce::AudioProcessorParameter* p) { return dynamic_cast<QuilParamFilterTypeSVF3*> (p) != nullptr; },
+                                [] (juce::AudioProcessorParameter* p) { return dynamic_cast<QuilParamGrittlePercent*> (p) != nullptr; },
+                                [] (juce::AudioProcessorParameter* p) { return dynamic_cast<QuilParamNamedSelector*> (p) != nullptr; },
+                                [] (juce::AudioProcessorParameter* p) { return dynamic_cast<QuilParamGrittleAmp12*> (p) != nullptr; } };
+
+    TestProcessor p;
+    const auto& params = p->getParameters();
+    ASSERT_EQ (params.size(), 44);
+    for (int i = 0; i < params.size(); ++i)
+    {
+        auto* param = params[i];
+        auto* q = dynamic_cast<QuilParam*> (param);
+        ASSERT_NE (q, nullptr) << i;
+
+        const int destination = (i - 20) % 6;
+        const bool kind = i < 8 ? mains[i] (param)
+                        : i < 20 ? dynamic_cast<QuilParamStereoMod*> (param) != nullptr
+                        : destination == 1 || destination == 3 ? dynamic_cast<QuilParamModulationRange*> (param) != nullptr
+                                                               : dynamic_cast<QuilParamModHiRes*> (param) != nullptr;
+        EXPECT_TRUE (kind) << i;
+        EXPECT_EQ (param->isDiscrete(), param->getNumSteps() >= 2) << i;
+        EXPECT_EQ (param->isBoolean(), param->getNumSteps() == 2) << i;
+        EXPECT_EQ (q->getDecimalPlaces(), 2) << i;
+        EXPECT_DOUBLE_EQ (q->getRangeLength(), q->getRangeEnd() - q->getRangeStart()) << i;
+        EXPECT_DOUBLE_EQ (q->getRealValue(), q->getDefaultRealValue()) << i;
+    }
+
+    const int sizes[] = { 8, 12, 24 };
+    const auto subgroups = p->getParameterTree().getSubgroups (false);
+    ASSERT_EQ (subgroups.size(), 3);
+    for (int g = 0; g < 3; ++g)
+    {
+        EXPECT_EQ (subgroups[g]->getSeparator(), ",");
+        EXPECT_EQ (subgroups[g]->getParameters (false).size(), sizes[g]);
+    }
+}
+
+TEST (ParameterTable, displayRecordsCarryLegendsAndRanges)
+{
+    TestProcessor p;
+    const auto& d = p->data;
+
+    for (auto* level : { d.in, d.out })
+    {
+        EXPECT_EQ (level->gNames, juce::StringArray ({ "-inf", "-23", "-9", "0", "12" }));
+        EXPECT_EQ (level->gSteps, 0);
+    }
+
+    EXPECT_EQ (d.type->gNames, juce::StringArray ({ "LP", "BP", "HP" }));
+    EXPECT_DOUBLE_EQ (d.type->gStart, 1.0);
+    EXPECT_DOUBLE_EQ (d.type->gLength, 2.0);
+    EXPECT_EQ (d.drive->gNames, juce::StringArray ({ "0", "25", "50", "75", "100" }));
+    EXPECT_EQ (d.driveMode->names, juce::StringArray ({ "Cold", "Hot" }));
+    EXPECT_EQ (d.power->onText, "On");
+    EXPECT_EQ (d.power->offText, "Off");
+}

@@ -68,6 +68,12 @@ TEST_P (RestorePathTest, missingParametersTakeTheirDefaultsBadOnesAreSafeAndEmpt
     EXPECT_EQ (std::vector<float> ({ quilParam (p, in).getValue(), quilParam (p, cutoff).getValue(), quilParam (p, type).getValue(),
                                      quilParam (p, drive).getValue() }),
                std::vector<float> ({ quilParam (p, in).getDefaultValue(), quilParam (p, cutoff).getDefaultValue(), 1.0f, 0.0f }));
+
+    // Minus infinity is no number either; text without a number reads as 0.
+    p.restoreStateFromXml (presetWith ("Resonance:0.5,Out:0.5,").get(), hostState);
+    p.restoreStateFromXml (presetWith ("Resonance:-inf,Out:junk,").get(), hostState);
+    EXPECT_FLOAT_EQ (quilParam (p, resonance).getValue(), quilParam (p, resonance).getDefaultValue());
+    EXPECT_FLOAT_EQ (quilParam (p, out).getValue(), 0.0f);
 }
 
 TEST_P (RestorePathTest, onlyTheHostPathSetsLockedParametersLocksAndControllersAndClearsUndo)
@@ -128,10 +134,37 @@ TEST (ProcessorState, aPresetForABankCarriesAFreshIdTheSameValuesAndNoLocksNorCo
     p.ccMap[5] = 1;
 
     const auto host = p.createStateXml (true), preset = p.createStateXml (false);
+    EXPECT_EQ (host->getStringAttribute ("uuid"), "6f1c8a9e-0000-4000-8000-000000000001");   // the host keeps the current one
+    EXPECT_EQ (host->getStringAttribute ("CC5"), "1");
+    EXPECT_TRUE (host->hasAttribute ("Locks"));
     const auto uuid = preset->getStringAttribute ("uuid");
     EXPECT_TRUE (uuid.length() == 36 && uuid.containsOnly ("0123456789abcdef-") && uuid != host->getStringAttribute ("uuid")) << uuid;
     EXPECT_FALSE (preset->hasAttribute ("CC5") || preset->hasAttribute ("Locks"));
     EXPECT_EQ (preset->getStringAttribute ("Parameters"), host->getStringAttribute ("Parameters"));
+}
+
+TEST (ProcessorState, controllerAttributesThatAreNoParameterIndexLeaveTheControllerUnmapped)
+{
+    VortaneAudioProcessor p;
+
+    auto xml = presetWith ({});
+    const std::pair<int, const char*> entries[] = {
+        { 1, "0" }, { 2, "43" }, { 3, "44" }, { 4, "-1" }, { 5, "-7" }, { 6, "abc" },
+        { 7, "12abc" }, { 8, "" }, { 9, "99999999999999999999" }, { 10, " 5 " }
+    };
+    for (auto [n, text] : entries)
+        xml->setAttribute ("CC" + juce::String (n), text);
+    xml->setAttribute ("CC128", "1");
+    xml->setAttribute ("CC007", "1");
+
+    for (auto& entry : p.ccMap)
+        entry = 2;
+
+    p.restoreStateFromXml (xml.get(), true);
+
+    ASSERT_EQ (p.getParameters().size(), (int) numParams);
+    for (int n = 0; n < MidiCCListener::numControllers; ++n)
+        EXPECT_EQ (p.ccMap[n].load(), n == 1 ? 0 : n == 2 ? 43 : n == 10 ? 5 : -1) << n;
 }
 
 TEST (ProcessorState, savedPresetNameBankAndIdAlwaysBelongTogether)

@@ -105,6 +105,9 @@ namespace
                  { "truncated text", juce::MemoryBlock (valid.getData(), valid.getSize() - 10) },
                  { "not UTF-8", wrapText ("<Quillmere_Preset name=\"\xc3\x28\" Parameters=\"Cutoff:0.9,\"/>") },
                  { "lead byte at the end", wrapText ("<Quillmere_Preset Parameters=\"Cutoff:0.9,\"/>\xf0") },
+                 { "overlong UTF-8", wrapText ("<Quillmere_Preset name=\"\xc0\xaf\" Parameters=\"Cutoff:0.9,\"/>") },
+                 { "not XML", wrapText ("Cutoff:0.9,") }, { "unclosed element", wrapText ("<Quillmere_Preset Parameters=\"Cutoff:0.9,\">") },
+                 { "unknown entity", wrapText ("<Quillmere_Preset Parameters=\"Cutoff:0.9,&<a>;\"/>") },
                  { "other tag", wrapText ("<Other_Preset Parameters=\"Cutoff:0.9,\"/>") },
                  { "entity from a DTD", wrapText ("<!DOCTYPE a [<!ENTITY x \"Cutoff:0.9,\">]><Quillmere_Preset Parameters=\"&x;\"/>") },
                  { "deeply nested", wrapText (deep + "</Quillmere_Preset>") }, { "huge", wrapText (huge + "\"/>") } };
@@ -116,7 +119,7 @@ namespace
 TEST_P (InvalidBlockTest, changesNothingAndTellsNobody)
 {
     static const auto cases = badBlocks();
-    ASSERT_EQ (cases.size(), 13u);
+    ASSERT_EQ (cases.size(), 17u);
     const auto& c = cases[(size_t) GetParam()];
 
     VortaneAudioProcessor p;
@@ -133,4 +136,32 @@ TEST_P (InvalidBlockTest, changesNothingAndTellsNobody)
     EXPECT_EQ (p.getCurrentName(), nameBefore) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P (Blocks, InvalidBlockTest, ::testing::Range (0, 13));
+INSTANTIATE_TEST_SUITE_P (Blocks, InvalidBlockTest, ::testing::Range (0, 17));
+
+TEST (StateBlock, randomValuesLocksAndEveryControllerSurviveSaveAndRestore)
+{
+    juce::Random random (1234);
+    VortaneAudioProcessor source;
+
+    for (auto* param : source.getParameters())
+    {
+        param->setValue (random.nextFloat());
+        dynamic_cast<QuilParam&> (*param).setLocked (random.nextBool());
+    }
+
+    const int numParams = source.getParameters().size();
+    for (int n = 0; n < MidiCCListener::numControllers; ++n)
+        source.ccMap[n] = random.nextInt (numParams + 1) - 1;
+
+    const auto expected = StateSnapshot::of (source);
+
+    VortaneAudioProcessor restored;
+    loadState (restored, saveState (source));
+    const auto actual = StateSnapshot::of (restored);
+
+    EXPECT_EQ (actual.controllers, expected.controllers);
+    EXPECT_EQ (actual.locks, expected.locks);
+    ASSERT_EQ (actual.values.size(), expected.values.size());
+    for (size_t i = 0; i < expected.values.size(); ++i)
+        EXPECT_NEAR (actual.values[i], expected.values[i], 5e-6f * expected.values[i] + 2e-7f) << i;
+}

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <cmath>
+#include <limits>
 
 TEST (ParameterList, splitsIntoIdentifiersAndValuesAsWrittenAndReadsAHugeListInLinearTime)
 {
@@ -86,4 +87,54 @@ TEST (SafeXml, parsesOnlyWellFormedBoundedValidText)
     EXPECT_FALSE (parses (many, { 4u << 20, 64, 100 }));
     EXPECT_TRUE (parses (many, { 4u << 20, 64, 101 }));
     EXPECT_FALSE (parses (many, { many.size() - 1, 64, 101 }));
+}
+
+TEST (ParameterList, readsListsWithAndWithoutTheLastCommaAndCommasInsideIdentifiers)
+{
+    using Items = std::vector<std::pair<juce::String, juce::String>>;
+    const std::pair<const char*, Items> cases[] = {
+        { "In:0.5,Cutoff:0.25,", { { "In", "0.5" }, { "Cutoff", "0.25" } } },
+        { "In:0.5,Cutoff:0.25", { { "In", "0.5" }, { "Cutoff", "0.25" } } },     // bank files end without a comma
+        { "a,b:1,", { { "a,b", "1" } } }, { ":,", { { "", "" } } } };
+
+    for (const auto& [text, items] : cases)
+    {
+        const ParameterList list (juce::String::fromUTF8 (text));
+        Items read;
+        for (int i = 0; i < list.size(); ++i)
+            read.push_back ({ list.identifiers[i], list.values[i] });
+        EXPECT_EQ (read, items) << text;
+    }
+
+    std::string text;
+    for (int i = 0; i < 2000; ++i)
+        text += "p" + std::to_string (i) + ":0.5,";
+    EXPECT_EQ (ParameterList (juce::String (text)).size(), 2000);
+}
+
+TEST (StateNumbers, integersSaturateLockFlagsArePositiveNumbersAndSixDigitValuesReadExactly)
+{
+    EXPECT_FLOAT_EQ (StateNumbers::readNormalised ("0.189926", 0.625f), 0.189926f);
+
+    const std::pair<const char*, int> leading[] = { { "42abc", 42 }, { "-7", -7 }, { "x1", 0 },
+        { "99999999999999999999", std::numeric_limits<int>::max() }, { "-99999999999999999999", std::numeric_limits<int>::min() } };
+    for (auto [text, expected] : leading)
+        EXPECT_EQ (StateNumbers::readLeadingInt (text), expected) << text;
+
+    const std::pair<const char*, bool> locks[] = { { "1", true }, { "3x", true }, { "0", false }, { "-1", false }, { "yes", false } };
+    for (auto [text, expected] : locks)
+        EXPECT_EQ (StateNumbers::readLockFlag (text), expected) << text;
+
+    const std::pair<const char*, int> indices[] = { { "7", 7 }, { "-2", -1 }, { "7x", -1 } };
+    for (auto [text, expected] : indices)
+        EXPECT_EQ (StateNumbers::readIndex (text, 44), expected) << text;
+}
+
+TEST (SafeXml, utf8ValidityRefusesOverlongTruncatedAndZeroBytes)
+{
+    auto valid = [] (const std::string& s) { return SafeXml::isValidUtf8 (s.data(), s.size()); };
+    EXPECT_TRUE (valid ("plain"));
+    for (auto* bad : { "\xc0\xaf", "\xc3" })   // overlong '/' in two bytes, cut short
+        EXPECT_FALSE (valid (bad)) << bad;
+    EXPECT_FALSE (valid (std::string ("a\0b", 3)));
 }

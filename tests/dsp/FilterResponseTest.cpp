@@ -93,3 +93,82 @@ TEST (FilterResponse, followsTheTwoPoleResponseForEveryTypeCutoffAndResonance)
             }
     }
 }
+
+TEST (FilterResponse, fallsTwelveDecibelsPerOctaveOrSixOnEachSideOfTheBandPassFarFromTheCutoff)
+{
+    // Three and four octaves away on the falling side; the octaves between the ones above
+    // against the definition too.
+    const struct { double type, slopeDb; } types[] = { { 0.0, -12.0 }, { 0.25, 0.0 }, { 0.5, -6.0 }, { 0.75, 0.0 }, { 1.0, -12.0 } };
+    const double fs = 48000.0, fc = 640.0;
+    for (const auto& t : types)
+    {
+        TestProcessor processor (2, 2, 2, fs, 480);
+        setUpFilter (processor, 0.5, 0.0, t.type);
+        for (const double f : { 160.0, 2560.0, 10240.0 })
+            EXPECT_NEAR (measuredGainDb (processor, f), expectedGainDb (f, fc, 0.0, t.type, fs), 0.1) << f << " Hz, type " << t.type;
+
+        if (t.slopeDb == 0.0)
+            continue;
+        const double far = t.type == 1.0 ? fc / 8.0 : fc * 8.0, farther = t.type == 1.0 ? fc / 16.0 : fc * 16.0;
+        EXPECT_NEAR (measuredGainDb (processor, farther) - measuredGainDb (processor, far), t.slopeDb, 0.15) << t.type;
+    }
+}
+
+TEST (FilterResponse, theTopOfTheCutoffLawBeyondTheHostNyquistFrequencyStopsThere)
+{
+    // At 32 kHz the top of the law (20480 Hz) lies beyond Nyquist: the filter sits at
+    // 16 kHz, which the high-pass response two octaves below shows.
+    const double fs = 32000.0;
+    TestProcessor processor (2, 2, 2, fs, 480);
+    setUpFilter (processor, 1.0, 0.0, 1.0);
+    const double measured = measuredGainDb (processor, 4000.0);
+    EXPECT_NEAR (measured, expectedGainDb (4000.0, cutoffHz (1.0, fs), 0.0, 1.0, fs), 0.1);
+    EXPECT_GT (std::abs (measured - expectedGainDb (4000.0, 20480.0, 0.0, 1.0, fs)), 3.0);
+}
+
+//==============================================================================
+TEST (SelfOscillation, aboveRealResonanceOneAToneSustainsUntilTheFilterIsReset)
+{
+    // Peak of channel 0 over a number of 480-sample blocks, the first starting with a click.
+    auto run = [] (TestProcessor& processor, int blocks, bool click)
+    {
+        juce::MidiBuffer midi;
+        double peak = 0.0;
+        for (int b = 0; b < blocks; ++b)
+        {
+            auto buffer = processor.makeBuffer (480);
+            if (click && b == 0)
+                buffer.setSample (0, 0, 0.1f), buffer.setSample (1, 0, 0.1f);
+            processor->processBlock (buffer, midi);
+            peak = std::max (peak, (double) buffer.getMagnitude (0, 0, 480));
+        }
+        return peak;
+    };
+
+    for (const double resonance : { 0.9, 1.05, 1.1 })
+    {
+        TestProcessor clicked (2, 2, 2, 48000.0, 480), silent (2, 2, 2, 48000.0, 480);
+        setUpFilter (clicked, 0.5, resonance, 0.0);
+        setUpFilter (silent, 0.5, resonance, 0.0);
+
+        run (clicked, 140, true);
+        const double ringing = run (clicked, 10, false);
+        if (resonance > 1.0)
+            EXPECT_GT (ringing, 0.05) << resonance;
+        else
+            EXPECT_LT (ringing, 1.0e-6);
+
+        // Digital silence stays silent: only the "Cold" shaper's offset of about 1e-16 at
+        // zero input comes through.
+        EXPECT_LT (run (silent, 150, false), 1.0e-14) << resonance;
+
+        // Controller 120 resets the filter: the tone stops once the oversampling filters'
+        // own tails ring out.
+        auto buffer = clicked.makeBuffer (480);
+        juce::MidiBuffer reset;
+        reset.addEvent (juce::MidiMessage::controllerEvent (1, 120, 0), 0);
+        clicked->processBlock (buffer, reset);
+        run (clicked, 5, false);
+        EXPECT_LT (run (clicked, 10, false), 1.0e-9) << resonance;
+    }
+}

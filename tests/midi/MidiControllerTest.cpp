@@ -122,6 +122,60 @@ TEST_F (MidiControllers, learntAndReservedControllersWorkOnAnyChannelAndBadInput
     EXPECT_TRUE (std::is_sorted (requests.begin(), requests.end()));
 }
 
+TEST_F (MidiControllers, learningWaitsPastThePedalAndOtherMessagesAndAControllerLearntAgainChangesHands)
+{
+    p.learningIndex = 5;
+    p.process ({ juce::MidiMessage::noteOn (1, 60, 0.8f), juce::MidiMessage::pitchWheel (1, 0),
+                 juce::MidiMessage::programChange (1, 5), juce::MidiMessage::noteOff (1, 60) });
+    EXPECT_EQ (p.learningIndex.load(), 5);
+
+    p.process ({ cc (64, 127), cc (7, 100) });
+    EXPECT_EQ (p.ccMap[64].load(), -1);
+    EXPECT_EQ (p.ccMap[7].load(), 5);
+    EXPECT_FLOAT_EQ (p.value (5), 100.0f / 127.0f);
+
+    // Parameter 3 learns controller 7: it replaces parameter 5 there.
+    p.learningIndex = 3;
+    p.process ({ cc (7, 127) });
+    EXPECT_EQ (p.ccMap[7].load(), 3);
+    for (int n = 0; n < MidiCCListener::numControllers; ++n)
+        EXPECT_NE (p.ccMap[n].load(), 5) << n;
+
+    // Without learning, controller 7 moves parameter 3 only.
+    auto expected = StateSnapshot::of (p);
+    expected.values[3] = 3.0f / 127.0f;
+    p.process ({ cc (7, 3) });
+    EXPECT_TRUE (StateSnapshot::of (p) == expected);
+}
+
+TEST_F (MidiControllers, aLearntControllerMapsItsValueLinearlyAsOneGestureEachAnd120ResetsOnEveryChannel)
+{
+    p.ccMap[21] = 2;
+    HostDisplayCounter host (p);
+    p.process ({ cc (21, 64, 16), cc (21, 32), cc (21, 100, 9) });
+    EXPECT_FLOAT_EQ (p.value (2), 100.0f / 127.0f);
+    EXPECT_EQ (host.gestureBegins, 3);
+    EXPECT_EQ (host.gestureEnds, 3);
+    p.process ({ cc (21, 64, 16) });
+    EXPECT_FLOAT_EQ (p.value (2), 64.0f / 127.0f);
+
+    EXPECT_EQ (p.resets, 0);
+    p.process ({ cc (120, 0, 1), cc (120, 127, 16) });
+    EXPECT_EQ (p.resets, 2);
+}
+
+TEST_F (MidiControllers, aBankChangeHoldsForTheRequestsThatFollowIt)
+{
+    std::vector<std::pair<int, int>> requests;
+    p.presetRequests.setTarget ([&] (int preset, int bank) { requests.push_back ({ preset, bank }); });
+    p.process ({ cc (118, 3), cc (119, 5) });
+    p.process ({ cc (118, 1), cc (119, 2) });
+    EXPECT_EQ (p.storedBank.load(), 1);
+    for (int i = 0; i < 50 && requests.size() < 2; ++i)
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (PresetRequestQueue::intervalMs);
+    EXPECT_EQ (requests, (std::vector<std::pair<int, int>> { { 5, 3 }, { 2, 1 } }));
+}
+
 TEST (ControllerMap, assigningKeepsOneControllerPerParameterAndLearningIsClaimedOnceWhenThreadsRace)
 {
     CountingProcessor map;

@@ -1,11 +1,21 @@
 // The shared preferences file as the processor reads and writes it: its first creation,
 // the document a write leaves, and stored files of any content, or a folder in its place.
 #include "core/VortaneAudioProcessor.h"
+#include "midi/PrefsFile.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
+    /** The file's reader alone, counting the documents it hands over. */
+    struct Prefs : PrefsFile
+    {
+        Prefs() : PrefsFile ("Vortane") { loadPrefs(); }
+        void prefsLoaded (juce::XmlElement* prefs) override { ++loads; loadedTag = prefs->getTagName(); }
+        int loads = 0;
+        juce::String loadedTag;
+    };
+
     juce::File prefsPath()
     {
         return juce::File::getSpecialLocation (juce::File::userApplicationDataDirectory)
@@ -85,4 +95,44 @@ TEST_F (PrefsFileTest, anyStoredFileGivesAScaleInRangeAndAReadableFileOnWrite)
         ASSERT_NE (written, nullptr);
         EXPECT_EQ (written->getIntAttribute ("scale"), 200);
     }
+}
+
+TEST_F (PrefsFileTest, aReadableDocumentIsHandedOverOnceAndOnlyRotaryCountsAtConstruction)
+{
+    {
+        VortaneAudioProcessor p;   // first start
+        EXPECT_EQ (p.getPrefsScale(), 100);
+        EXPECT_EQ (p.getPrefsElement().getTagName(), "Vortane-Preferences");
+    }
+    {
+        Prefs prefs;
+        EXPECT_EQ (prefs.loads, 0);   // the empty file is no document
+        prefs.writePrefsAttribute ("scale", 150);
+        EXPECT_EQ (prefs.getPrefsScale(), 150);
+    }
+
+    const std::pair<const char*, int> scales[] = { { "150", 150 }, { "75", 75 }, { "-7", 50 }, { "", 50 } };
+    for (auto [stored, expected] : scales)
+    {
+        writeFile (std::string ("<MyOwnPrefs scale=\"") + stored + "\"/>");
+        Prefs prefs;
+        EXPECT_EQ (prefs.loads, 1);
+        EXPECT_EQ (prefs.loadedTag, "MyOwnPrefs");
+        EXPECT_EQ (prefs.getPrefsScale(), expected) << stored;
+    }
+
+    // "knobRotation" is the main window's business; at construction only "rotary" counts.
+    writeFile ("<Vortane-Preferences knobRotation=\"0\"/>");
+    VortaneAudioProcessor p;
+    EXPECT_TRUE (p.rotaryKnobs);
+    EXPECT_FALSE (p.getPrefsBool ("knobRotation", true));
+
+    // A folder in the file's place is no document either.
+    TearDown();
+    prefsPath().createDirectory();
+    prefsPath().getChildFile ("user.txt").replaceWithText ("mine");
+    Prefs inFolder;
+    EXPECT_EQ (inFolder.loads, 0);
+    inFolder.writePrefsAttribute ("scale", 75);
+    EXPECT_TRUE (prefsPath().isDirectory());
 }

@@ -1,5 +1,6 @@
-// The parameter classes' own rules: what the real-value setters tell the host, the lock
-// flag's listeners, stepped display records and the stereo modes' mirror.
+// The parameter classes' own rules: real/normalised mapping, value texts and typed
+// values, what the real-value setters tell the host, the lock flag's listeners, stepped
+// display records and the stereo modes' mirror.
 #include "support/ParameterIndex.h"
 #include "support/ProcessorFixture.h"
 #include "params/QuilParamTypes.h"
@@ -7,6 +8,78 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <vector>
+
+namespace
+{
+    std::unique_ptr<QuilParam> makeParam (double start, double end)
+    {
+        auto p = std::make_unique<QuilParam> ("Amount", "units", "amount", 0.0);
+        p->setRange (start, end);
+        return p;
+    }
+
+    constexpr float notANumber = std::numeric_limits<float>::quiet_NaN();
+}
+
+TEST (QuilParam, normalisedValueFollowsTheRangeIsNotClampedAndIgnoresNan)
+{
+    auto p = makeParam (-1.0, 1.0);
+
+    p->setValue (0.75f);
+    EXPECT_FLOAT_EQ ((float) p->getRealValue(), 0.5f);
+
+    // A real value outside the range shows as a normalised value outside 0..1.
+    p->setValue (1.5f);
+    EXPECT_FLOAT_EQ ((float) p->getRealValue(), 2.0f);
+    EXPECT_FLOAT_EQ (p->getValue(), 1.5f);
+
+    p->setValue (-0.25f);
+    p->setValue (notANumber);
+    EXPECT_FLOAT_EQ (p->getValue(), -0.25f);
+}
+
+TEST (QuilParam, textHasTwoDecimalsAndIsCutOnRequestKeepingWholeCharacters)
+{
+    auto p = makeParam (0.0, 1.0);
+    EXPECT_EQ (p->getText (0.5f, 0), "0.50");
+    EXPECT_EQ (p->getText (0.5f, -1), "0.50");
+    EXPECT_EQ (p->getText (0.5f, 3), "0.5");
+    EXPECT_EQ (p->getText (0.5f, 100), "0.50");
+
+    auto wide = makeParam (-10.0, 10.0);
+    EXPECT_EQ (wide->getText (0.25f, 0), "-5.00");
+    wide->setDecimalPlaces (1);
+    EXPECT_EQ (wide->getText (0.75f, 0), "5.0");
+
+    const auto text = juce::String (juce::CharPointer_UTF8 ("\xc3\x9c" "ber \xce\xa9"));   // "Über Ω"
+    EXPECT_EQ (QuilParam::cutToLength (text, 1), juce::String (juce::CharPointer_UTF8 ("\xc3\x9c")));
+    EXPECT_EQ (QuilParam::cutToLength (text, 6), text);
+    EXPECT_EQ (QuilParam::cutToLength (text, 0), text);
+
+    QuilParam named ("Width", "Width", "w1", 0.0);
+    EXPECT_EQ (named.getName (3), "Wid");
+    EXPECT_EQ (named.getParameterID(), "w1");
+    EXPECT_EQ (QuilParam ("Width", "Width", {}, 0.0).getParameterID(), "Width");   // an empty ID takes the name
+}
+
+TEST (QuilParam, typedValuesMapThroughTheRangeAlwaysFiniteAndInRange)
+{
+    auto p = makeParam (-1.0, 1.0);
+    p->setValue (0.3f);
+
+    const std::pair<const char*, double> cases[] = {
+        { "0.5", 0.75 }, { "  -0.25 units", 0.375 }, { "1e-1", 0.55 }, { "loud", 0.5 }, { "", 0.5 },   // no number: 0
+        { "7", 1.0 }, { "-7", 0.0 }, { "inf", 1.0 }, { "-inf", 0.0 }, { "1e999", 1.0 }, { "-1e999", 0.0 },
+        { "nan", 0.3 }, { "-NaN", 0.3 } };                                            // not a number: the value now
+    for (auto [text, expected] : cases)
+        EXPECT_FLOAT_EQ (p->getValueForText (text), (float) expected) << text;
+
+    EXPECT_FLOAT_EQ (makeParam (0.0, 1.0)->getValueForText ("loud"), 0.0f);
+
+    // ... clamped when the parameter itself sits outside its range.
+    p->setValue (1.4f);
+    EXPECT_FLOAT_EQ (p->getValueForText ("nan"), 1.0f);
+}
 
 TEST (QuilParam, realValueSettersTellTheHostOnlyOfChanges)
 {
@@ -26,6 +99,7 @@ TEST (QuilParam, realValueSettersTellTheHostOnlyOfChanges)
     res.setRealValueNotifyingHost ((float) res.getRealValue());
     res.setRealValueAsGesture (std::numeric_limits<float>::quiet_NaN());
     res.setRealValueAsGesture (0.55f);
+    EXPECT_FLOAT_EQ ((float) res.getRealValue(), 0.55f);
     res.setRealValueNotifyingHost (1.1f);
     res.removeListener (&host);
 
@@ -55,11 +129,15 @@ TEST (QuilParam, lockListenersHearTheNewFlagLastToFirstAndMayRemoveThemselves)
     for (auto* l : { &first, &second, &third, &fourth })
         p.addListener (l);
 
+    EXPECT_FALSE (p.isLocked());
     p.setLocked (true);
+    EXPECT_TRUE (p.isLocked());
     p.setLocked (false);
     EXPECT_EQ (log, (std::vector<int> { 4, 3, 2, 1, -4, -1 }));
     p.removeListener (&first);
     p.removeListener (&fourth);
+    p.setLocked (true);                        // removed listeners hear nothing more
+    EXPECT_EQ (log.size(), 6u);
 }
 
 TEST (QuilParam, steppedDisplayRecordShowsNamesAndSnapsTypedValues)

@@ -43,7 +43,7 @@ namespace
 TEST_F (UndoFixture, gesturesWithinFiftyMillisecondsOfATransactionsStartUndoTogether)
 {
     const struct { std::vector<juce::int64> times; int steps; } cases[] = {
-        { { 0, 30 }, 1 }, { { 0, 50 }, 1 }, { { 0, 51 }, 2 }, { { 0, 30, 60, 90 }, 2 }, { { 0, 40, 80, 120, 160 }, 3 } };
+        { { 0, 30 }, 1 }, { { 0, 50 }, 1 }, { { 0, 51 }, 2 }, { { 0, 100 }, 2 }, { { 0, 30, 60, 90 }, 2 }, { { 0, 40, 80, 120, 160 }, 3 } };
 
     juce::int64 start = 1'000'000;
     for (const auto& c : cases)
@@ -94,4 +94,54 @@ TEST_F (UndoFixture, gesturesAndClearsOffTheMessageThreadAreRecordedThereInOrder
     gestureAt (9'300'000, resonance, 0.5f);
     EXPECT_EQ (undoSteps(), 1);
     EXPECT_FLOAT_EQ ((float) param (cutoff).getRealValue(), 0.4f);
+}
+
+TEST_F (UndoFixture, undoAndRedoEndAtTheFirstAndLastStepAndAGestureWithoutChangeIsAStep)
+{
+    param (resonance).setValue (param (resonance).toNormalised (0.2));
+    gestureAt (2'000'000, resonance, 0.7f);
+
+    HostDisplayCounter host (p);
+    ASSERT_TRUE (p.undoManager.undo());
+    EXPECT_FLOAT_EQ ((float) param (resonance).getRealValue(), 0.2f);
+    EXPECT_EQ (host.gestureEnds, 1);
+    EXPECT_FALSE (p.undoManager.canUndo());
+    ASSERT_TRUE (p.undoManager.redo());
+    EXPECT_FLOAT_EQ ((float) param (resonance).getRealValue(), 0.7f);
+    EXPECT_FALSE (p.undoManager.canRedo());
+
+    p.undoManager.clearUndoHistory();
+    gestureAt (3'000'000, cutoff, (float) param (cutoff).getRealValue());
+    EXPECT_EQ (undoSteps(), 1);
+}
+
+TEST_F (UndoFixture, learntControllersMovedOnTheAudioThreadAreRecordedOnTheMessageThread)
+{
+    // A learnt controller moving its parameter inside processBlock, on a thread of its own.
+    const auto controllerAt = [this] (juce::int64 time, int value)
+    {
+        std::thread ([&]
+        {
+            fakeNow = time;
+            juce::AudioBuffer<float> buffer (4, 32);
+            buffer.clear();
+            juce::MidiBuffer midi;
+            midi.addEvent (juce::MidiMessage::controllerEvent (1, 21, value), 0);
+            p.processBlock (buffer, midi);
+        }).join();
+    };
+
+    p.ccMap[21] = cutoff;
+    controllerAt (2'000'000, 10);
+    controllerAt (2'000'030, 20);   // joins the first
+    controllerAt (2'000'200, 30);   // its own step
+    EXPECT_FALSE (p.undoManager.canUndo());
+
+    fakeNow = 9'000'000;
+    p.paramUndo.recordPending();
+    ASSERT_TRUE (p.undoManager.undo());
+    EXPECT_FLOAT_EQ (param (cutoff).getValue(), 20.0f / 127.0f);
+    ASSERT_TRUE (p.undoManager.undo());
+    EXPECT_FLOAT_EQ (param (cutoff).getValue(), param (cutoff).getDefaultValue());
+    EXPECT_FALSE (p.undoManager.canUndo());
 }

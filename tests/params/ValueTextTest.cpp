@@ -33,7 +33,11 @@ TEST_F (ParameterTexts, showsTheDefinedTextsAndCutsOnlyWhereAllowed)
         { driveCv2Right, 0.75f, 3, "50." },
         // Never cut: the names, "-inf", cutoff, drive and the ranged depths.
         { driveMode, 0.0f, 2, "Cold" }, { outCv2Stereo, 1.0f, 4, "Stereo (unlinked)" }, { in, 0.0f, 2, "-inf" },
-        { cutoff, 0.5f, 3, "640.0Hz" }, { drive, 0.5f, 2, "50.0" }, { cutoffCv1Left, 1.0f, 2, "120" } };
+        { cutoff, 0.5f, 3, "640.0Hz" }, { drive, 0.5f, 2, "50.0" }, { cutoffCv1Left, 1.0f, 2, "120" },
+        // Ends and centres of the ranges.
+        { power, 1.0f, 0, "On" }, { power, 0.0f, 0, "Off" }, { inCv1Stereo, 0.5f, 0, "Stereo (linked)" },
+        { inCv1Stereo, 1.0f, 0, "Stereo (unlinked)" }, { in, 0.0f, 0, "-inf" }, { in, 0.75f, 0, "0.00" }, { in, 1.0f, 0, "12.0" },
+        { out, 0.001f, 0, "-inf" }, { cutoff, 0.0f, 0, "20.00Hz" }, { cutoff, 0.5f, 0, "640.0Hz" }, { cutoff, 1.0f, 0, "20.48kHz" } };
 
     for (const auto& c : cases)
         EXPECT_EQ (shown (c.index, c.n, c.maximumLength), c.expected) << c.index << " at " << c.n << " max " << c.maximumLength;
@@ -102,12 +106,14 @@ TEST (ValueText, cutoffWithoutAVoiceOrFromNanIsZeroHertz)
     TestProcessor p;
     auto* c = p->getParameters()[cutoff];
     EXPECT_EQ (c->getText (std::numeric_limits<float>::quiet_NaN(), 0), "0.000Hz");
+    EXPECT_EQ (p->valueToHz (std::numeric_limits<double>::quiet_NaN()), 0.0);
     EXPECT_EQ (c->getValueForText ("640"), 0.5f);    // exactly the centre
 
     {
         const juce::ScopedLock sl (p->getAudioLock());
         p->synth.clearVoices();
     }
+    EXPECT_EQ (p->valueToHz (0.5), 0.0);
     EXPECT_EQ (c->getText (0.5f, 0), "0.000Hz");
     EXPECT_EQ (c->getValueForText ("1k"), 0.0f);
 }

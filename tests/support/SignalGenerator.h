@@ -26,6 +26,13 @@ public:
         return std::sin (2.0 * juce::MathConstants<double>::pi * frequency * (double) index / sampleRate);
     }
 
+    /** Fills a channel with amplitude * noise. */
+    void fillNoise (juce::AudioBuffer<float>& buffer, int channel, double amplitude)
+    {
+        for (int i = 0; i < buffer.getNumSamples(); ++i)
+            buffer.setSample (channel, i, (float) (amplitude * noise()));
+    }
+
     /** Mostly noise, with NaN, infinities, denormals and huge values mixed in. */
     float hostile() noexcept
     {

@@ -47,6 +47,7 @@ namespace reference
 
     /** Modulation depths are displayed through 16 r^3 inside +-0.25. */
     inline double depthCurve (double r)             { return std::fabs (r) < 0.25 ? 16.0 * r * r * r : r; }
+    inline double depthForCurve (double s)          { return std::fabs (s) < 0.25 ? std::cbrt (s / 16.0) : s; }
 
     /** Normalised value of a real value in start..end. */
     inline double normalised (double real, double start, double end) { return (real - start) / (end - start); }
