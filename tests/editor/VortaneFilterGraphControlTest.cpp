@@ -83,7 +83,8 @@ TEST (VortaneFilterGraphControl, withoutCutoffAndResonanceThePeakStaysCentredAnd
         EXPECT_TRUE (inLowerTwoThirds (typeGraph.getFilledPath().getBounds())) << t;
     }
     EXPECT_TRUE (graph.createComponentSnapshot (graph.getLocalBounds()).isValid());
-    EXPECT_TRUE (inLowerTwoThirds (unbound.getFilledPath().getBounds()));
+    // With nothing bound: a low-pass curve (type 0) peaking at the middle.
+    EXPECT_TRUE (inLowerTwoThirds (unbound.getFilledPath().getBounds()) && unbound.getFilledPath().contains (2.0f, 45.0f));
 
     cutoff.hold (0.5f);
     graph.updateFromParameters();
