@@ -48,5 +48,11 @@ TEST_P (LegendPressTest, aPressSetsTheEntryUnderItFromTheParametersMinimumUp)
 
 INSTANTIATE_TEST_SUITE_P (Presses, LegendPressTest, ::testing::Values (
     PressCase { "depthMinimum", ParamIndex::cutoffCv1Left, 3, 0, Clicks::left(), -1.0f, 0 },
-    PressCase { "depthMaximum", ParamIndex::cutoffCv1Left, 3, 2, Clicks::left(), 1.0f, 2 }),
+    PressCase { "depthMaximum", ParamIndex::cutoffCv1Left, 3, 2, Clicks::left(), 1.0f, 2 },
+    PressCase { "depthMiddle", ParamIndex::cutoffCv1Left, 3, 1, Clicks::left(), 0.0f, 1 },
+    PressCase { "resonanceRingEnd", ParamIndex::resonance, 12, -1, Clicks::left(), 1.1f, 11 },
+    PressCase { "resonanceThirdStep", ParamIndex::resonance, 12, 3, Clicks::left(), 0.3f, 3 },
+    PressCase { "rightClickIsForLearning", ParamIndex::resonance, 12, 10, Clicks::right(), 0.3f, 3 },
+    PressCase { "controlClickIsForLearning", ParamIndex::resonance, 12, 10, Clicks::control(), 0.3f, 3 },
+    PressCase { "controlClickOnCutoffIsForLearning", ParamIndex::cutoff, 3, 2, Clicks::control(), 0.3f, -1 }),
     [] (const ::testing::TestParamInfo<PressCase>& caseInfo) { return std::string (caseInfo.param.name); });

@@ -58,3 +58,18 @@ TEST (SharedMyLnF, frameworkTextButtonsAreLegibleOnLightAndDarkSurroundings)
         EXPECT_GT (brightest - darkest, 0.5f) << surroundings.toDisplayString (false);
     }
 }
+
+TEST (SharedMyLnF, theUserCountFollowsItsUsersAndAUserAfterTheLastBuildsItAgain)
+{
+    ASSERT_EQ (SharedMyLnF::getInstance(), nullptr);
+    {
+        SharedMyLnF first, second;
+        EXPECT_EQ (&first.get(), SharedMyLnF::getInstance());
+        EXPECT_EQ (SharedMyLnF::getUserCount(), 2);
+    }
+    EXPECT_EQ (SharedMyLnF::getUserCount(), 0);
+
+    SharedMyLnF again;
+    EXPECT_NE (SharedMyLnF::getInstance(), nullptr);
+    EXPECT_EQ (SharedMyLnF::getUserCount(), 1);
+}

@@ -24,7 +24,9 @@ TEST_P (EditorOpenTest, opensAtTheStoredScaleWithTheMainWindowAtItsBaseSize)
 // The preferences' tests read every kind of stored text; those between the steps stay.
 INSTANTIATE_TEST_SUITE_P (Stored, EditorOpenTest, ::testing::Values (
     OpenCase { nullptr, 703, 319, 1.0f }, OpenCase { "75", 527, 239, 0.75f }, OpenCase { "120", 843, 382, 1.2f },
-    OpenCase { "abc", 351, 159, 0.5f }, OpenCase { "300", 1406, 638, 2.0f }));
+    OpenCase { "abc", 351, 159, 0.5f }, OpenCase { "300", 1406, 638, 2.0f },
+    OpenCase { "200", 1406, 638, 2.0f }, OpenCase { "150", 1054, 478, 1.5f }, OpenCase { "50", 351, 159, 0.5f },
+    OpenCase { "0", 351, 159, 0.5f }));
 
 using EditorPrefsTest = WithoutPrefs<>;
 
@@ -32,6 +34,7 @@ TEST_F (EditorPrefsTest, openingAndQuickKeyPressesWriteOnceEachAndAHostResizeIsP
 {
     // First start: the processor creates the empty file; the editor writes it once.
     TestProcessor processor;
+    ASSERT_TRUE (PrefsOnDisk::file().existsAsFile());
     EXPECT_EQ (PrefsOnDisk::read(), nullptr);
     FileWriteCounter writes (PrefsOnDisk::file());
     std::unique_ptr<juce::AudioProcessorEditor> editor (processor->createEditorIfNeeded());
@@ -107,6 +110,7 @@ TEST_P (RefusingHostTest, aRefusedSizeNeitherLoopsTheTimerNorWritesAgain)
     EXPECT_EQ (writes.count(), 1);
     EXPECT_EQ (PrefsOnDisk::read()->getIntAttribute ("scale"), 150);
     EXPECT_EQ (editor->getWidth(), 703);   // the host's size stands
+    EXPECT_EQ (editor.window().getBounds(), juce::Rectangle<int> (0, 0, 703, 319));
 }
 
 INSTANTIATE_TEST_SUITE_P (AnsweringAtOnceOrLater, RefusingHostTest, ::testing::Bool());

@@ -43,6 +43,18 @@ TEST_P (EditorRenderTest, rendersTheWindowAtItsScale)
         EXPECT_TRUE (near (pixel (306.0f, 292.0f), juce::Colour (0xFF4EE1FF), 40));
         EXPECT_TRUE (near (pixel (351.0f, 68.5f), juce::Colours::white, 40));
     }
+
+    // A tooth of the gear (centre (28, 23) in the window) is green; its hub shows the
+    // background, or the light cross while the settings are open.
+    if (s >= 1.0f)
+    {
+        EXPECT_TRUE (near (pixel (28.0f + 10.0f * std::sin (0.1309f) + 0.2f, 23.0f - 10.0f * std::cos (0.1309f) + 0.4f),
+                           juce::Colour (0xFF23D359), 40));
+        if (c.settingsOpen)
+            EXPECT_TRUE (near (pixel (28.2f, 23.2f), juce::Colour (0xFFD0CBC9), 40));
+        else
+            EXPECT_LT (pixel (28.2f, 23.2f).getGreen(), 60);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P (Scales, EditorRenderTest, ::testing::Values (

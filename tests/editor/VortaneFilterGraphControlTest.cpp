@@ -61,3 +61,33 @@ TEST (VortaneFilterGraphControl, followsItsParametersWithFiniteCurvesAndRepaints
         EXPECT_EQ (filled.contains (2.0f, 45.0f), s.lowSideUp) << s.type;
     }
 }
+
+TEST (VortaneFilterGraphControl, withoutCutoffAndResonanceThePeakStaysCentredAndANewSizeRedrawsAtThatSize)
+{
+    RawParam cutoff, resonance, type;
+    VortaneFilterGraphControl graph (&cutoff, &resonance, &type), typeGraph (nullptr, nullptr, &type),
+                              unbound (nullptr, nullptr, nullptr);
+    for (auto* g : { &graph, &typeGraph, &unbound })
+    {
+        g->setBounds (0, 0, 64, 64);
+        g->setVisible (true);
+        g->stopTimer();
+    }
+
+    for (float t : { 0.0f, 1.0f, notANumber })
+    {
+        type.hold (t);
+        typeGraph.updateFromParameters();
+        EXPECT_NEAR (typeGraph.getFilledPath().getBounds().getY(), 42.5f, 0.01f) << t;
+        EXPECT_TRUE (typeGraph.getFilledPath().contains (32.0f, 43.5f)) << t;
+        EXPECT_TRUE (inLowerTwoThirds (typeGraph.getFilledPath().getBounds())) << t;
+    }
+    EXPECT_TRUE (graph.createComponentSnapshot (graph.getLocalBounds()).isValid());
+    // With nothing bound: a low-pass curve (type 0) peaking at the middle.
+    EXPECT_TRUE (inLowerTwoThirds (unbound.getFilledPath().getBounds()) && unbound.getFilledPath().contains (2.0f, 45.0f));
+
+    cutoff.hold (0.5f);
+    graph.updateFromParameters();
+    graph.setSize (32, 32);
+    EXPECT_EQ (graph.getFilledPath().getBounds().getBottom(), 32.0f);
+}

@@ -84,4 +84,50 @@ TEST_P (KnobModeAtOpenTest, openingTheWindowReadsTheKnobModeAndReopeningKeepsEig
 }
 
 INSTANTIATE_TEST_SUITE_P (Stored, KnobModeAtOpenTest, ::testing::Values (
-    KnobModeCase { nullptr, true }, KnobModeCase { "1", true }, KnobModeCase { "0", false }));
+    KnobModeCase { nullptr, true }, KnobModeCase { "1", true }, KnobModeCase { "0", false },
+    KnobModeCase { "no", false }, KnobModeCase { "yes", true }));
+
+TEST_F (MainWindowTest, thePanelAndPopupDisplayCoverTheWindowTheClosedSettingsNothingAndTheProductLogosOverlayIsAtNinetyPercent)
+{
+    TestEditor editor;
+    auto& w = editor.window();
+
+    EXPECT_EQ (w.getControlPanel().getBounds(), juce::Rectangle<int> (0, 0, 703, 400));
+    EXPECT_EQ (w.getPopupDisplay().getBounds(), juce::Rectangle<int> (0, 0, 703, 319));
+    EXPECT_TRUE (w.getSettingsScreen().getBounds().isEmpty());
+    EXPECT_EQ (w.getProductLogo().getHoverOverlay().getFill().colour.getAlpha(), 230);
+}
+
+TEST_F (MainWindowTest, theSettingsScreenLaysOutItsRowsAroundItsCentre)
+{
+    TestEditor editor;
+    auto& w = editor.window();
+    w.buttonClicked (&w.getSettingsButton());
+    auto& screen = w.getSettingsScreen();
+
+    EXPECT_EQ (screen.getTitle().getBounds(), juce::Rectangle<int> (301, 35, 100, 20));
+    EXPECT_TRUE (screen.getTitle().usesFixedColour());
+    EXPECT_EQ (screen.getKnobModeButton().getBounds(), juce::Rectangle<int> (321, 129, 60, 60));
+    EXPECT_EQ (screen.getScaleButton().getBounds(), juce::Rectangle<int> (116, 84, 50, 150));
+    EXPECT_EQ (screen.getWebsiteButton().getBounds(), juce::Rectangle<int> (480, 147, 180, 24));
+    EXPECT_EQ (screen.getBackgroundButton().getBounds(), juce::Rectangle<int> (0, 0, 703, 319));
+
+    // Connector 1: a line at y = 159 from x = 300, then a bracket at x = 309 from 146 to 172.
+    const auto& c1 = screen.getConnector (0);
+    EXPECT_TRUE (c1.contains ({ 303.0f, 159.0f }));
+    EXPECT_TRUE (c1.contains ({ 309.0f, 150.0f }));
+    EXPECT_TRUE (c1.contains ({ 311.0f, 172.0f }));
+    EXPECT_FALSE (c1.contains ({ 309.0f, 140.0f }));
+    EXPECT_TRUE (screen.getConnector (1).contains ({ 99.0f, 140.0f }));
+}
+
+TEST_F (MainWindowTest, reopeningTheWindowThreeTimesKeepsTheStyleFilledWithEightModulationRows)
+{
+    TestProcessor processor;
+    for (int i = 0; i < 3; ++i)
+    {
+        std::unique_ptr<juce::AudioProcessorEditor> editor (processor->createEditorIfNeeded());
+        EXPECT_TRUE (processor->data.modulationStyle.filled);
+        EXPECT_EQ (processor->data.modulationStyle.records.size(), 8u);
+    }
+}

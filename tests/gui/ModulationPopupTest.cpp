@@ -95,7 +95,7 @@ TEST_P (ModulationWindowTest, eachButtonOpensItsPopupInsideTheWindowReplacingThe
     // Without a pop-up point the pop-up is centred under its button; where it leaves
     // the button free, a second click closes it too.
     cutoff.setPopupPoint (std::nullopt);
-    for (const auto topLeft : { juce::Point<int> (690, 40), juce::Point<int> (0, 40) })
+    for (const auto topLeft : { juce::Point<int> (100, 40), juce::Point<int> (690, 40), juce::Point<int> (0, 40) })
     {
         cutoff.setTopLeftPosition (topLeft);
         w.tap (cutoff);
@@ -120,7 +120,7 @@ TEST_F (ModulationWindowTest, theGlyphShowsAnInputOnlyWhileADepthItUsesIsNotZero
     struct Case { int input, mode; float left, right; bool active; };
     // The right depth counts only when unlinked.
     const Case cases[] = { { 0, 0, 0.0f, 0.5f, false }, { 0, 1, 0.0f, 0.5f, false }, { 0, 2, 0.0f, 0.5f, true },
-                           { 1, 0, -0.002f, 0.0f, true }, { 1, 2, 0.0f, 0.0f, false } };
+                           { 0, 1, 0.3f, 0.0f, true }, { 1, 0, -0.002f, 0.0f, true }, { 1, 2, 0.0f, 0.0f, false } };
 
     for (const auto& c : cases)
     {
@@ -131,8 +131,9 @@ TEST_F (ModulationWindowTest, theGlyphShowsAnInputOnlyWhileADepthItUsesIsNotZero
         EXPECT_EQ (b.isColumnActive (c.input), c.active) << c.input << " " << c.mode;
         EXPECT_EQ (b.getDepthBar (c.input).isEmpty(), ! c.active);
 
-        // Even the smallest depth shows a bar.
+        // Even the smallest depth shows a bar, and an active glyph is at least 12 points wide.
         EXPECT_TRUE (! c.active || b.getDepthBar (c.input).getHeight() >= 1.0f);
+        EXPECT_TRUE (! c.active || b.getHitRectangle().getWidth() >= 12.0f) << c.input << " " << c.mode;
 
         for (auto* depth : data.depth[destCutoff][c.input])
             depth->setRealValueNotifyingHost (0.0f);
@@ -188,7 +189,8 @@ TEST_F (ModulationWindowTest, theLinkedSideShowsAndTakesTheNegatedDepth)
     // Cutoff depths read in semitones: 0.4 of the range is 48.
     struct Case { float depth; const char* leftText; const char* rightText; const char* typed; float typedDepth; };
     const Case cases[] = { { 0.4f, "48.0", "-48.0", "-60", 0.5f }, { -0.4f, "-48.0", "48.0", "60", -0.5f },
-                           { 0.4f, "48.0", "-48.0", "-.", 0.4f } };   // no number: nothing changes
+                           { 0.4f, "48.0", "-48.0", "-.", 0.4f },     // no number: nothing changes
+                           { 0.4f, "48.0", "-48.0", "999", -1.0f } };
 
     auto& cv1 = w.openColumn ("Cutoff", 0);
 
@@ -262,6 +264,8 @@ TEST_F (ModulationWindowTest, popupClicksAndPressesOutsideEveryPartChangeNothing
     // modulation pop-up's place; the depth and the mode stay as they were.
     using M = juce::ModifierKeys;
     for (const auto& [pressed, onSwitch] : { std::pair<int, bool> { M::rightButtonModifier, false },
+                                             std::pair<int, bool> { M::rightButtonModifier, true },
+                                             std::pair<int, bool> { M::leftButtonModifier | M::ctrlModifier, false },
                                              std::pair<int, bool> { M::leftButtonModifier | M::ctrlModifier, true } })
     {
         auto& column = w.openColumn ("Cutoff", 0);

@@ -22,6 +22,8 @@ namespace
         const juce::Point<float> cutoffLegend06k { 351, 22 }, cutoffLegend20k { 409, 162 }, resonanceLegend11 { 537.5f, 194.5f }, resonanceRingEnd { 528, 201 };
         const juce::Point<float> inSliderBottom { 75, 235 }, inSliderTop { 75, 78 }, inValueText { 75, 203 }, inLegendQuarter { 50, 162 }, inLegendMaximum { 50, 93 }, outLegendHalf { 653, 139 };
         const juce::Point<float> driveHandleAtMinimum { 296, 263 }, driveLegendMaximum { 453, 249 }, hotButton { 397, 292 }, coldButton { 306, 292 };
+        const juce::Point<float> cutoffLegend20 { 293, 162 }, resonanceLegend10 { 549.5f, 175.5f }, outSliderLow { 629, 198 }, inLegendMinimum { 50, 185 };
+        const juce::Point<float> driveHandleAtHalf { 326, 263 }, driveLegendMinimum { 249, 249 };
     }
 
     enum class Control { in, out, cutoff, resonance, drive, driveMode };
@@ -86,7 +88,14 @@ INSTANTIATE_TEST_SUITE_P (Drags, PanelDragTest, ::testing::Values (
     DragCase { "driveControlDrag", "100", true, Control::drive, At::driveHandleAtMinimum, { { 0, 0, L | ctrl }, { 61, 0, L | ctrl } }, ctrl, 0.0f, 0.0f, 0, nullptr },
     // The level sliders: their whole 158-unit height is the whole range.
     DragCase { "inUp", "100", true, Control::in, At::inSliderBottom, { { 0, 0, L }, { 0, -158, L } }, 0, 0.0f, 1.0f, 1, nullptr },
-    DragCase { "inDown", "100", true, Control::in, At::inSliderTop, { { 0, 0, L }, { 0, 79, L }, { 0, 158, L } }, 0, 1.0f, 0.0f, 1, "-inf" }),
+    DragCase { "inDown", "100", true, Control::in, At::inSliderTop, { { 0, 0, L }, { 0, 79, L }, { 0, 158, L } }, 0, 1.0f, 0.0f, 1, "-inf" },
+    DragCase { "linear16UpAt200", "200", false, Control::cutoff, At::cutoffCentre, { { 0, 0, L }, { 0, -16.4f, L } }, 0, 0.3f, 0.4f, 1, nullptr },
+    DragCase { "controlDrag", "100", false, Control::cutoff, At::cutoffCentre, { { 0, 0, L | ctrl }, { 0, -40, L | ctrl } }, ctrl, 0.3f, 0.3f, 0, nullptr },
+    DragCase { "driveBack", "100", true, Control::drive, At::driveHandleAtHalf, { { 0, 0, L }, { -61, 0, L } }, 0, 0.5f, 0.0f, 1, "0.00" },
+    DragCase { "driveHalfAt200", "200", true, Control::drive, At::driveHandleAtMinimum, { { 0, 0, L }, { 61, 0, L } }, 0, 0.0f, 0.5f, 1, "50.0" },
+    DragCase { "driveRightButtonPressedDuringADrag", "100", true, Control::drive, At::driveHandleAtMinimum, { { 0, 0, L }, { 30.5f, 0, L }, { 30.5f, 0, L | R } }, R, 0.0f, 0.25f, 1, nullptr },
+    DragCase { "inRightButtonDrag", "100", true, Control::in, At::inSliderBottom, { { 0, 0, R }, { 0, -60, R } }, 0, 0.0f, 0.0f, 0, nullptr },
+    DragCase { "outReleasedWithControl", "100", true, Control::out, At::outSliderLow, { { 0, 0, L }, { 0, -79, L } }, ctrl, 0.0f, 0.5f, 1, nullptr }),
     [] (const ::testing::TestParamInfo<DragCase>& row) { return std::string (row.param.name); });
 
 namespace
@@ -132,7 +141,17 @@ INSTANTIATE_TEST_SUITE_P (Clicks, PanelClickTest, ::testing::Values (
     ClickCase { "hotFromCold", "100", Control::driveMode, At::hotButton, 0, 0.0f, 1.0f },
     ClickCase { "coldFromHot", "100", Control::driveMode, At::coldButton, 0, 1.0f, 0.0f },
     ClickCase { "hotControlClick", "100", Control::driveMode, At::hotButton, ctrl, 0.0f, 0.0f },
-    ClickCase { "coldRightClick", "100", Control::driveMode, At::coldButton, R, 1.0f, 1.0f }),
+    ClickCase { "coldRightClick", "100", Control::driveMode, At::coldButton, R, 1.0f, 1.0f },
+    ClickCase { "coldControlClick", "100", Control::driveMode, At::coldButton, ctrl, 1.0f, 1.0f },
+    // Either button toggles when its own mode is already set.
+    ClickCase { "hotFromHot", "100", Control::driveMode, At::hotButton, 0, 1.0f, 0.0f },
+    ClickCase { "coldFromCold", "200", Control::driveMode, At::coldButton, 0, 0.0f, 1.0f },
+    ClickCase { "cutoff20At200", "200", Control::cutoff, At::cutoffLegend20, 0, 0.3f, 0.0f },
+    ClickCase { "resonance10", "100", Control::resonance, At::resonanceLegend10, 0, 0.3f, 1.0f },
+    ClickCase { "inMinimum", "100", Control::in, At::inLegendMinimum, 0, 0.6f, 0.0f },
+    ClickCase { "inPopupClick", "100", Control::in, At::inLegendMaximum, R, 0.6f, 0.6f },
+    ClickCase { "driveMaximum", "100", Control::drive, At::driveLegendMaximum, 0, 0.6f, 1.0f },
+    ClickCase { "driveMinimum", "100", Control::drive, At::driveLegendMinimum, 0, 0.6f, 0.0f }),
     [] (const ::testing::TestParamInfo<ClickCase>& row) { return std::string (row.param.name); });
 
 TEST_F (PanelTest, doubleClicksToggleTheDefaultAndOpenTheValueEditorForTypedValues)
@@ -249,24 +268,28 @@ TEST_F (PanelTest, modulatedValuesThatAreNotFiniteReadAsZero)
                             { destResonance, knob (panel.getKnob (destResonance)) },
                             { destType, knob (panel.getKnob (destType)) } };
 
-    // Left 0.1 shows; the right side reads NaN or an infinity, and shows 0.
+    // Left 0.1 shows; the right side reads NaN or an infinity, and shows 0: each
+    // read-out takes each of the three in turn.
     const double unreadable[] = { std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
                                   -std::numeric_limits<double>::infinity() };
-    // From read-outs of zero, so that the next value shown is the one stored below.
-    for (const auto& s : shown)
-        d.displayValues[2 * s.destination].store (0.0), d.displayValues[2 * s.destination + 1].store (0.0);
-    for (const auto& s : shown)
-        ASSERT_TRUE (pumpUntil ([&] { return s.leftAndRight() == juce::Point<float>(); })) << s.destination;
+    for (int round = 0; round < 3; ++round)
+    {
+        // From read-outs of zero, so that the next value shown is the one stored below.
+        for (const auto& s : shown)
+            d.displayValues[2 * s.destination].store (0.0), d.displayValues[2 * s.destination + 1].store (0.0);
+        for (const auto& s : shown)
+            ASSERT_TRUE (pumpUntil ([&] { return s.leftAndRight() == juce::Point<float>(); })) << s.destination;
 
-    for (const auto& s : shown)
-    {
-        d.displayValues[2 * s.destination].store (0.1);
-        d.displayValues[2 * s.destination + 1].store (unreadable[s.destination % 3]);
-    }
-    for (const auto& s : shown)
-    {
-        EXPECT_TRUE (pumpUntil ([&] { return s.leftAndRight().x > 0.0f; })) << s.destination;
-        EXPECT_EQ (s.leftAndRight().y, 0.0f) << s.destination;
+        for (const auto& s : shown)
+        {
+            d.displayValues[2 * s.destination].store (0.1);
+            d.displayValues[2 * s.destination + 1].store (unreadable[(s.destination + round) % 3]);
+        }
+        for (const auto& s : shown)
+        {
+            EXPECT_TRUE (pumpUntil ([&] { return s.leftAndRight().x > 0.0f; })) << s.destination << " round " << round;
+            EXPECT_EQ (s.leftAndRight().y, 0.0f) << s.destination << " round " << round;
+        }
     }
 }
 

@@ -56,6 +56,8 @@ namespace
     };
 
     using ControlDragTest = WithSharedProcessor<::testing::TestWithParam<DragCase>>;
+
+    constexpr float up144x = 82.0f + 50.0f * 0.58778525f, up144y = 82.0f + 50.0f * 0.80901699f;   // 144° right of up
 }
 
 TEST_P (ControlDragTest, aDragMovesTheValueAsOneHostGesture)
@@ -91,7 +93,18 @@ INSTANTIATE_TEST_SUITE_P (Gestures, ControlDragTest, ::testing::Values (
     DragCase { "roundWithoutMovementChangesNothing", Kind::knobRound, 164, { 152, 82, leftButton }, { { 152, 82, leftButton } }, 0.3f, 1 },
     DragCase { "knobModeIsLatchedAtMouseDown", Kind::knobLinear, 164, { 82, 82, leftButton }, { { 82, 65.6f, leftButton } }, 0.4f, 1, true },
     DragCase { "roundModeIsLatchedAtMouseDown", Kind::knobRound, 164, { 82, 82, leftButton }, { { 152, 82, leftButton } }, 0.8125f, 1, true },
-    DragCase { "zeroSizeAreaChangesNothing", Kind::vertical, 0, { 0, 0, leftButton }, { { 0, 0, leftButton }, { 0, -10, leftButton } }, 0.3f, 1 }),
+    DragCase { "zeroSizeAreaChangesNothing", Kind::vertical, 0, { 0, 0, leftButton }, { { 0, 0, leftButton }, { 0, -10, leftButton } }, 0.3f, 1 },
+    DragCase { "horizontalRightRaises", Kind::horizontal, 100, { 50, 50, leftButton }, { { 60, 50, leftButton } }, 0.4f, 1 },
+    DragCase { "roundStraightUpIsHalf", Kind::knobRound, 164, { 82, 82, leftButton }, { { 82, 20, leftButton } }, 0.5f, 1 },
+    DragCase { "roundSeventyRight", Kind::knobRound, 164, { 82, 82, leftButton }, { { 152, 82, leftButton } }, 0.8125f, 1 },
+    DragCase { "round144RightIsMaximum", Kind::knobRound, 164, { 82, 82, leftButton }, { { up144x, up144y, leftButton } }, 1.0f, 1 },
+    DragCase { "linearKnobTenthOfItsHeight", Kind::knobLinear, 164, { 82, 82, leftButton }, { { 82, 65.6f, leftButton } }, 0.4f, 1 },
+    DragCase { "zeroSizeHorizontalChangesNothing", Kind::horizontal, 0, { 0, 0, leftButton }, { { 0, 0, leftButton }, { 10, 0, leftButton } }, 0.3f, 1 },
+    DragCase { "rightButtonDragIsAPopupClick", Kind::vertical, 100, { 50, 50, rightButton }, { { 50, 10, rightButton } }, 0.3f, 0 },
+    DragCase { "controlDragIsAPopupClick", Kind::knobRound, 164, { 150, 82, leftButton | ctrl }, { { 152, 40, leftButton | ctrl } }, 0.3f, 0 },
+    DragCase { "controlPressedDuringAVerticalDrag", Kind::vertical, 100, { 50, 50, leftButton }, { { 50, 40, leftButton }, { 50, 30, leftButton | ctrl } }, 0.4f, 1 },
+    DragCase { "controlPressedDuringAHorizontalDrag", Kind::horizontal, 100, { 50, 50, leftButton }, { { 60, 50, leftButton }, { 70, 50, leftButton | ctrl } }, 0.4f, 1 },
+    DragCase { "rightButtonAddedDuringADrag", Kind::knobLinear, 164, { 82, 82, leftButton }, { { 82, 65.6f, leftButton }, { 82, 0, leftButton | rightButton } }, 0.4f, 1 }),
     [] (const ::testing::TestParamInfo<DragCase>& caseInfo) { return std::string (caseInfo.param.name); });
 
 //==============================================================================
@@ -128,5 +141,38 @@ INSTANTIATE_TEST_SUITE_P (Wheel, ControlWheelTest, ::testing::Values (
     WheelCase { "popupClickIsIgnored", ParamIndex::cutoff, 0, { { 0, 0.5f, false, rightButton, 1000 }, { 0, 0.5f, false, ctrl, 1001 } }, 0.0 },
     WheelCase { "fourStepsAQuarterPerEvent", ParamIndex::cutoffCv1Left, 4, { { 0, 0.01f, false, 0, 1000 }, { 0, 0.01f, false, shift, 1001 }, { 0, -1.0f, false, 0, 1002 } }, 0.5 },
     WheelCase { "horizontalScrollDoesNotStep", ParamIndex::cutoffCv1Left, 4, { { 1.0f, 0, false, 0, 1000 }, { 1.0f, 0, false, 0, 1001 } }, 0.0 },
-    WheelCase { "horizontalScrollDoesNotMove", ParamIndex::cutoff, 0, { { 1.0f, 0, false, 0, 1000 } }, 0.0 }),
+    WheelCase { "horizontalScrollDoesNotMove", ParamIndex::cutoff, 0, { { 1.0f, 0, false, 0, 1000 } }, 0.0 },
+    WheelCase { "horizontalScrollEitherWayDoesNotStep", ParamIndex::cutoffCv1Left, 4, { { 1.0f, 0, false, 0, 1000 }, { -1.0f, 0, false, 0, 1001 } }, 0.0 }),
     [] (const ::testing::TestParamInfo<WheelCase>& caseInfo) { return std::string (caseInfo.param.name); });
+
+//==============================================================================
+namespace
+{
+    struct TypedCase { const char* typed; bool escape; };
+    using ControlTypedValueTest = WithSharedProcessor<::testing::TestWithParam<TypedCase>>;
+}
+
+TEST_P (ControlTypedValueTest, textWithoutAValueChangesNothingAndClosesTheEditor)
+{
+    const auto& c = GetParam();
+    auto& cutoff = quilParam (processor(), ParamIndex::cutoff);
+    cutoff.setRealValueNotifyingHost (0.3f);
+    GestureCounter host (cutoff);
+
+    BasicControl control (cutoff);
+    control.setSize (100, 100);
+    control.mouseDoubleClick (eventAt (control, { 50, 50 }, leftButton, { 50, 50 }));
+    ASSERT_TRUE (control.isValueEditorShowing());
+
+    auto& editor = control.getValueEditor();
+    editor.setText (c.typed, false);
+    editor.keyPressed (juce::KeyPress (c.escape ? juce::KeyPress::escapeKey : juce::KeyPress::returnKey));
+    EXPECT_TRUE (pumpUntil ([&] { return ! control.isValueEditorShowing(); }));
+
+    EXPECT_EQ (cutoff.getRealValue(), 0.3f);
+    EXPECT_EQ (host.valueChanges + host.begins, 0);
+}
+
+// "abc" and "nan" are typed into the panel's knob in the window tests.
+INSTANTIATE_TEST_SUITE_P (Texts, ControlTypedValueTest, ::testing::Values (
+    TypedCase { "inf", false }, TypedCase { "-inf", false }, TypedCase { "", false }, TypedCase { "1k", true }));

@@ -58,3 +58,49 @@ TEST_P (BgImageRenderTest, twoHundredPercentShowsThePictureOneToOneAndHundredPer
 }
 
 INSTANTIATE_TEST_SUITE_P (Pictures, BgImageRenderTest, ::testing::Bool());
+
+namespace
+{
+    /** The panel as a window would show it: the background inside a 703 × 319 parent. */
+    struct Panel
+    {
+        explicit Panel (const juce::Image& picture) : background (picture)
+        {
+            parent.setSize (703, 319);
+            parent.setVisible (true);
+            parent.addAndMakeVisible (background);
+            background.setBounds (parent.getLocalBounds());
+        }
+
+        juce::Component parent;
+        BgImage background;
+    };
+}
+
+TEST (BgImage, drawsAtHalfScaleBufferedBehindItsSiblingsAndLetsClicksThrough)
+{
+    Panel panel (VortaneResources::getControlPanelPicture());
+    juce::Component sibling;
+    panel.parent.addAndMakeVisible (sibling, 0);
+    panel.background.toBack();
+
+    EXPECT_EQ (panel.background.getScale(), 0.5f);
+    EXPECT_EQ (panel.parent.getIndexOfChildComponent (&panel.background), 0);
+    EXPECT_NE (panel.background.getCachedComponentImage(), nullptr);
+    EXPECT_FALSE (panel.background.isOpaque());
+
+    bool self = true, children = true;
+    panel.background.getInterceptsMouseClicks (self, children);
+    EXPECT_FALSE (self || children);
+}
+
+TEST (BgImage, theOpaquePanelCoversTheOtherCornersAndANullImageDrawsNothing)
+{
+    Panel opaque (VortaneResources::getControlPanelPicture());
+    const auto half = ImageChecks::snapshot (opaque.parent, 1.0f);
+    for (auto p : { juce::Point<int> (702, 0), { 0, 318 } })
+        EXPECT_GE (half.getPixelAt (p.x, p.y).getAlpha(), 250) << p.toString();
+
+    Panel panel { juce::Image() };
+    EXPECT_EQ (ImageChecks::snapshot (panel.parent).getPixelAt (25, 25).getAlpha(), 0);
+}

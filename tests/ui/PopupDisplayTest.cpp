@@ -59,6 +59,31 @@ namespace
     };
 }
 
+namespace
+{
+    struct PlacementCase { int x, y, w, h; juce::Point<int> expected; };
+    class PopupPlacementTest : public ::testing::TestWithParam<PlacementCase> {};
+}
+
+TEST_P (PopupPlacementTest, aPopupIsKeptInsideTheDisplay)
+{
+    const auto c = GetParam();
+    Window window;
+
+    ASSERT_TRUE (window.launch ("a", { c.x, c.y }, c.w, c.h));
+    auto* content = window.getPopupDisplay().getContent();
+    ASSERT_NE (content, nullptr);
+    EXPECT_EQ (content->getPosition(), c.expected);
+    EXPECT_EQ (content->getParentComponent(), &window.getPopupDisplay());
+}
+
+// Wider than the display from its left edge: in the replacement test below.
+INSTANTIATE_TEST_SUITE_P (Positions, PopupPlacementTest, ::testing::Values (
+    PlacementCase { -200, -100, 80, 60, { 50, 50 } },       // inside: unchanged
+    PlacementCase { 0, 0, 80, 60, { 220, 140 } },           // past the right and bottom edges
+    PlacementCase { -300, -200, 80, 60, { 0, 0 } },         // past the left and top edges
+    PlacementCase { -200, -100, 400, 60, { -100, 50 } }));  // wider than the display, from inside
+
 TEST (PopupDisplay, anotherPopupReplacesAndDeletesTheOneShown)
 {
     Window window;
