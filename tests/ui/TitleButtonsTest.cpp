@@ -51,13 +51,22 @@ TEST_P (TitleTest, theLogoFitsCentredAfterEveryResizeAndOnlyAnInteractiveTitleCh
 
 INSTANTIATE_TEST_SUITE_P (Interactive, TitleTest, ::testing::Bool());
 
+namespace
+{
+    /** Known colours in the three slots the settings button draws with, at 24 points. */
+    void colourSettingsButton (SettingsButton& button)
+    {
+        button.setColour (ColourTable::colourId (1, 1), juce::Colours::green);
+        button.setColour (ColourTable::colourId (1, 3), juce::Colours::yellow);
+        button.setColour (ColourTable::colourId (10, 3), juce::Colours::white);
+        button.setSize (24, 24);
+    }
+}
+
 TEST (SettingsButton, colourFollowsPointerAndPressTheCrossShowsWhileToggledAndDisablingKeepsTheColour)
 {
     SettingsButton button;
-    button.setColour (ColourTable::colourId (1, 1), juce::Colours::green);
-    button.setColour (ColourTable::colourId (1, 3), juce::Colours::yellow);
-    button.setColour (ColourTable::colourId (10, 3), juce::Colours::white);
-    button.setSize (24, 24);
+    colourSettingsButton (button);
     // (13, 3) lies on a tooth of the gear, (12, 13) on its hub, where the cross shows.
     const auto tooth = [&] (bool highlighted, bool down, juce::Colour c)
     { return shows (paintState (button, highlighted, down), { 13, 3 }, c); };
@@ -170,10 +179,7 @@ TEST (SettingsButton, theGearHasTwelveTeethAndAHoleForItsHubAndTheCrossTwoStroke
 TEST (SettingsButton, itsCaptionFollowsTheToggleTheTeethKeepTheirColourAndReEnablingOrADisabledParentRestoreIt)
 {
     SettingsButton button;
-    button.setColour (ColourTable::colourId (1, 1), juce::Colours::green);
-    button.setColour (ColourTable::colourId (1, 3), juce::Colours::yellow);
-    button.setColour (ColourTable::colourId (10, 3), juce::Colours::white);
-    button.setSize (24, 24);
+    colourSettingsButton (button);
     const auto tooth = [&] (bool highlighted, bool down, juce::Colour c)
     { return shows (paintState (button, highlighted, down), { 13, 3 }, c); };
 
