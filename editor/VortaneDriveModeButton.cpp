@@ -1,7 +1,6 @@
 #include "editor/VortaneDriveModeButton.h"
 #include "editor/VortaneResources.h"
 #include "params/QuilParam.h"
-#include "ui/toolkit/ControlGesture.h"
 
 #include <cmath>
 
@@ -16,12 +15,10 @@ VortaneDriveModeButton::VortaneDriveModeButton (QuilParam& paramToUse, bool hotI
 
 VortaneDriveModeButton::~VortaneDriveModeButton() = default;
 
-void VortaneDriveModeButton::mouseDown (const juce::MouseEvent& e)
+void VortaneDriveModeButton::mouseDown (const juce::MouseEvent&)
 {
-    // A right-click or control-click belongs to MIDI learning.
-    if (ControlGesture::isPopupClick (e.mods))
-        return;
-
+    // Any button and any modifiers step the mode: the button offers no MIDI learning
+    // (it carries no "pIndex"), so a right-click or control-click has nothing else to do.
     const double minimum = param.getRangeStart(), maximum = param.getRangeEnd();
     const double current = param.getRealValue();
     double next = (std::isfinite (current) ? current : minimum) + 1.0;

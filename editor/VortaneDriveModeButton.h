@@ -7,8 +7,8 @@ class QuilParam;
 /** One of the two round icon buttons of "Drive Mode": the hot one (a flame, lit in
     red while the mode is "Hot") or the cold one (a snowflake, lit in blue while it
     is "Cold"), so exactly one of the pair is lit. A click on either steps the mode
-    to its next value, wrapping, as one change gesture; a pop-up click (right button
-    or control) is left to MIDI learning. */
+    to its next value, wrapping, as one change gesture, whatever the button and
+    modifiers: it offers no MIDI learning, so a right-click or control-click steps too. */
 class VortaneDriveModeButton : public ParamComponent
 {
 public:

@@ -10,6 +10,7 @@
 namespace
 {
     constexpr float pi = juce::MathConstants<float>::pi;
+    constexpr float rotaryAngleFactor = 0.16f;
 
     /** A point at an angle clockwise from twelve o'clock (radians). */
     juce::Point<float> onCircle (float c, float radius, float angle) noexcept
@@ -34,6 +35,9 @@ VortaneKnob::VortaneKnob (QuilParam& p, const std::atomic<double>* left, const s
       modulation (left, right),
       frequencyParameter (dynamic_cast<QuilParamFrequencyHz*> (&p))
 {
+    // The product's rotary drag turns a little faster than the generic knob's.
+    rotaryGesture = std::make_unique<CtrlGestRound> (rotaryAngleFactor);
+    rotaryGesture->setSensitivity (1.0f);
     getProperties().set ("knob", true);
 
     setPaintingIsUnclipped (true);

@@ -146,6 +146,13 @@ struct EditorOnDesktop : ScaleInPrefs, TestEditor
     void type (const juce::String& text, int finalKey = juce::KeyPress::returnKey)
     {
         press ('a');
+        typeKeys (text, finalKey);
+    }
+
+    /** Types as a user does after a plain click, with no select-all first: the keys
+        land wherever the click left the caret or selection. */
+    void typeKeys (const juce::String& text, int finalKey = juce::KeyPress::returnKey)
+    {
         for (auto c : text)
             press (c, 0);
         peer().handleKeyPress (juce::KeyPress (finalKey));

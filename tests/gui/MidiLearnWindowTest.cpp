@@ -171,3 +171,51 @@ TEST_F (LearnClickTest, aControllerIsLearntUnmappedTypedAndRefused)
     sendController (window.processor, 20);
     EXPECT_EQ (map.findController (cutoff), -1);
 }
+
+namespace
+{
+    // bound: the controller mapped to Cutoff before (-1 none, 0 learning armed instead);
+    // typed: the keys after one plain click into the field, no select-all first (null:
+    // the click alone).
+    struct FieldCase { const char* name; int bound; const char* typed; int controller; const char* caption; const char* text; };
+    using LearnFieldTest = WithoutPrefs<::testing::TestWithParam<FieldCase>>;
+}
+
+TEST_P (LearnFieldTest, aPlainClickIntoTheFieldSelectsItsTextSoTheTypedNumberReplacesIt)
+{
+    const auto& c = GetParam();
+    EditorOnDesktop window;
+    auto& map = static_cast<MidiCCListener&> (*window.processor);
+    if (c.bound > 0)
+        map.assignController (c.bound, cutoff);
+
+    window.rightClick (window.window().getControlPanel().getKnob (destCutoff), { 40.0f, 50.0f });
+    ASSERT_NE (window.shownPopup<MIDIccPopup>(), nullptr);
+    auto& button = window.shownPopup<MIDIccPopup>()->getButton();
+    const juce::Point<float> buttonTop (34.0f, 10.0f), field (34.0f, 35.0f);
+    if (c.bound == 0)
+    {
+        window.click (button, buttonTop);
+        ASSERT_EQ (map.learningIndex.load(), (int) cutoff);
+    }
+
+    window.click (button, field);
+    if (c.typed != nullptr)
+        window.typeKeys (c.typed);
+
+    EXPECT_TRUE (pumpUntil ([&] { return button.getCaption() == c.caption && button.getFieldText() == c.text; }))
+        << button.getCaption() << " / " << button.getFieldText();
+    EXPECT_EQ (map.findController (cutoff), c.controller);
+    EXPECT_EQ (map.learningIndex.load(), -1);
+}
+
+// A click while learning reaches the button, which cancels; typed numbers follow the
+// learn rules but for 118, which typing may bind.
+INSTANTIATE_TEST_SUITE_P (PlainClicks, LearnFieldTest, ::testing::Values (
+    FieldCase { "idleTakes118", -1, "118", 118, "Unmap", "CC 118" },
+    FieldCase { "learnedTakes33", 21, "33", 33, "Unmap", "CC 33" },
+    FieldCase { "idleRefuses64", -1, "64", -1, " Learn", "- -" },
+    FieldCase { "learnedRefuses119", 21, "119", 21, "Unmap", "CC 21" },
+    FieldCase { "idleTakesZeroAsNothing", -1, "0", -1, " Learn", "- -" },
+    FieldCase { "clickWhileLearningCancels", 0, nullptr, -1, " Learn", "- -" }),
+    [] (const ::testing::TestParamInfo<FieldCase>& row) { return std::string (row.param.name); });

@@ -189,7 +189,8 @@ TEST_F (ModulationWindowTest, theLinkedSideShowsAndTakesTheNegatedDepth)
     // Cutoff depths read in semitones: 0.4 of the range is 48.
     struct Case { float depth; const char* leftText; const char* rightText; const char* typed; float typedDepth; };
     const Case cases[] = { { 0.4f, "48.0", "-48.0", "-60", 0.5f }, { -0.4f, "-48.0", "48.0", "60", -0.5f },
-                           { 0.4f, "48.0", "-48.0", "-.", 0.4f },     // no number: nothing changes
+                           { 0.4f, "48.0", "-48.0", "-.", 0.0f },     // no number reads as 0
+                           { 0.4f, "48.0", "-48.0", "nan", 0.4f },    // the column takes no letters: nothing
                            { 0.4f, "48.0", "-48.0", "999", -1.0f } };
 
     auto& cv1 = w.openColumn ("Cutoff", 0);

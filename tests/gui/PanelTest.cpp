@@ -23,8 +23,10 @@ namespace
         const juce::Point<float> inSliderBottom { 75, 235 }, inSliderTop { 75, 78 }, inValueText { 75, 203 }, inLegendQuarter { 50, 162 }, inLegendMaximum { 50, 93 }, outLegendHalf { 653, 139 };
         const juce::Point<float> driveHandleAtMinimum { 296, 263 }, driveLegendMaximum { 453, 249 }, hotButton { 397, 292 }, coldButton { 306, 292 };
         const juce::Point<float> cutoffLegend20 { 293, 162 }, resonanceLegend10 { 549.5f, 175.5f }, outSliderLow { 629, 198 }, inLegendMinimum { 50, 185 };
-        const juce::Point<float> driveHandleAtHalf { 326, 263 }, driveLegendMinimum { 249, 249 };
+        const juce::Point<float> driveHandleAtHalf { 326, 263 }, driveLegendMinimum { 249, 249 }, cutoffAbove { 351, 64 };
     }
+
+    constexpr float quarterTurn = 0.5f + 1.25f * 0.16f * juce::MathConstants<float>::halfPi;
 
     enum class Control { in, out, cutoff, resonance, drive, driveMode };
 
@@ -77,8 +79,11 @@ TEST_P (PanelDragTest, aDragIsOneHostGestureMovingTheValueByTheDistanceInPanelUn
 
 // At 200 % the same rows cover twice the distance on the screen.
 INSTANTIATE_TEST_SUITE_P (Drags, PanelDragTest, ::testing::Values (
-    DragCase { "round70Right", "100", true, Control::cutoff, At::cutoffCentre, { { 0, 0, L }, { 70, 0, L } }, 0, 0.3f, 0.8125f, 1, nullptr },
-    DragCase { "round70RightAt200", "200", true, Control::cutoff, At::cutoffCentre, { { 0, 0, L }, { 70, 0, L } }, 0, 0.3f, 0.8125f, 1, nullptr },
+    // The product knob's rotary drag: a quarter turn clockwise from straight up is
+    // 0.5 + 1.25 × 0.16 × π/2.
+    DragCase { "round70Right", "100", true, Control::cutoff, At::cutoffCentre, { { 0, 0, L }, { 70, 0, L } }, 0, 0.3f, quarterTurn, 1, nullptr },
+    DragCase { "round70RightAt200", "200", true, Control::cutoff, At::cutoffCentre, { { 0, 0, L }, { 70, 0, L } }, 0, 0.3f, quarterTurn, 1, nullptr },
+    DragCase { "quarterTurnFromStraightAbove", "100", true, Control::cutoff, At::cutoffAbove, { { 0, 0, L }, { 20, 10, L }, { 40, 40, L } }, 0, 0.3f, quarterTurn, 1, nullptr },
     DragCase { "linear16Up", "100", false, Control::cutoff, At::cutoffCentre, { { 0, 0, L }, { 0, -16.4f, L } }, 0, 0.3f, 0.4f, 1, nullptr },
     DragCase { "controlPressedDuringADrag", "100", false, Control::cutoff, At::cutoffCentre, { { 0, 0, L }, { 0, -16.4f, L }, { 0, -40, L | ctrl } }, ctrl, 0.3f, 0.4f, 1, nullptr },
     DragCase { "rightButtonPressedDuringADrag", "100", true, Control::cutoff, At::cutoffCentre, { { 0, 0, L }, { 70, 0, L }, { 70, 0, L | R }, { 0, -70, L | R } }, 0, 0.3f, 0.5f, 1, nullptr },
@@ -115,7 +120,7 @@ TEST_P (PanelClickTest, aClickOnALegendEntryOrADriveModeButtonSetsItsValueAsOneG
     window.click (window.panel(), c.at, c.mods & ~R, -1, (c.mods & R) != 0 ? R : L);
 
     EXPECT_NEAR (p.getRealValue(), c.expected, 1.0e-6);
-    const int gestures = (c.mods & (R | ctrl)) != 0 ? 0 : 1;
+    const int gestures = (c.mods & (R | ctrl)) != 0 && c.control != Control::driveMode ? 0 : 1;
     EXPECT_EQ (host.begins, gestures);
     EXPECT_EQ (host.ends, gestures);
 
@@ -125,6 +130,7 @@ TEST_P (PanelClickTest, aClickOnALegendEntryOrADriveModeButtonSetsItsValueAsOneG
         auto &hot = window.panel().getDriveModeButton (true), &cold = window.panel().getDriveModeButton (false);
         EXPECT_TRUE (pumpUntil ([&] { return hot.isLit() == (c.expected > 0.5f) && cold.isLit() != hot.isLit(); }));
         EXPECT_EQ (p.getCurrentValueAsText(), c.expected > 0.5f ? "Hot" : "Cold");
+        EXPECT_FALSE (window.window().getPopupDisplay().isPopupShowing());
     }
 }
 
@@ -140,9 +146,11 @@ INSTANTIATE_TEST_SUITE_P (Clicks, PanelClickTest, ::testing::Values (
     ClickCase { "driveControlClick", "100", Control::drive, At::driveLegendMaximum, ctrl, 0.6f, 0.6f },
     ClickCase { "hotFromCold", "100", Control::driveMode, At::hotButton, 0, 0.0f, 1.0f },
     ClickCase { "coldFromHot", "100", Control::driveMode, At::coldButton, 0, 1.0f, 0.0f },
-    ClickCase { "hotControlClick", "100", Control::driveMode, At::hotButton, ctrl, 0.0f, 0.0f },
-    ClickCase { "coldRightClick", "100", Control::driveMode, At::coldButton, R, 1.0f, 1.0f },
-    ClickCase { "coldControlClick", "100", Control::driveMode, At::coldButton, ctrl, 1.0f, 1.0f },
+    // Any button and modifiers step the mode: the buttons offer no MIDI learning.
+    ClickCase { "hotControlClick", "100", Control::driveMode, At::hotButton, ctrl, 0.0f, 1.0f },
+    ClickCase { "hotRightClick", "100", Control::driveMode, At::hotButton, R, 1.0f, 0.0f },
+    ClickCase { "coldRightClick", "100", Control::driveMode, At::coldButton, R, 1.0f, 0.0f },
+    ClickCase { "coldControlClick", "100", Control::driveMode, At::coldButton, ctrl, 0.0f, 1.0f },
     // Either button toggles when its own mode is already set.
     ClickCase { "hotFromHot", "100", Control::driveMode, At::hotButton, 0, 1.0f, 0.0f },
     ClickCase { "coldFromCold", "200", Control::driveMode, At::coldButton, 0, 0.0f, 1.0f },
@@ -169,31 +177,46 @@ TEST_F (PanelTest, doubleClicksToggleTheDefaultAndOpenTheValueEditorForTypedValu
         EXPECT_FLOAT_EQ ((float) cutoff.getRealValue(), expected);
     }
 
-    // The knob's field takes digits and "khz" only; the level slider's takes any text,
-    // of which only numbers and the parameter's own texts ("-inf") count.
+    // Typed as a user types: the double-click selects the value text, the keys replace
+    // it. The knob's field takes digits and "khz" only; the sliders' take any text, read
+    // as the parameter reads it: no number reads as 0 (0 dB for the levels), an infinite
+    // number is limited to the range, and only "nan" changes nothing.
     auto& inSlider = window.panel().getLevelSlider (false);
-    auto& in = *window.data().in;
-    startAt (in, 0.75f);
-    const auto inLevel = [&] { return in.getRealValue(); };
+    auto& driveSlider = window.panel().getDriveSlider();
+    QuilParam &in = *window.data().in, &drive = *window.data().drive;
+    const auto real = [] (QuilParam& p) { return [&p] { return p.getRealValue(); }; };
+    const auto driveText = window.panel().getLocalPoint (&driveSlider, driveSlider.getValueEditor().getBounds().toFloat().getCentre());
 
-    struct Typed { BasicControl& control; juce::Point<float> at; std::function<double()> value; const char* keys; int finalKey; double expected; };
+    // start: the parameter's real value before the row, or none (-1: as the row before left it).
+    struct Typed { BasicControl& control; juce::Point<float> at; QuilParam& p; float start; std::function<double()> value; const char* keys; int finalKey; double expected; };
     const int ret = juce::KeyPress::returnKey;
-    const Typed typed[] = { { knob, At::cutoffValueText, hz, "1k", ret, 1000.0 },
-                            { knob, At::cutoffValueText, hz, "2k", juce::KeyPress::escapeKey, 1000.0 },
-                            { knob, At::cutoffValueText, hz, "abc", ret, 1000.0 },
-                            { knob, At::cutoffValueText, hz, "nan", ret, 1000.0 },
-                            { knob, At::cutoffValueText, hz, "-inf", ret, 1000.0 },
-                            { knob, At::cutoffValueText, hz, "250", ret, 250.0 },
-                            { inSlider, At::inValueText, inLevel, "inf", ret, 0.75 },
-                            { inSlider, At::inValueText, inLevel, "nan", ret, 0.75 },
-                            { inSlider, At::inValueText, inLevel, "1e999", ret, 0.75 },
-                            { inSlider, At::inValueText, inLevel, "-inf", ret, 0.0 } };
+    const Typed typed[] = { { knob, At::cutoffValueText, cutoff, -1, hz, "1k", ret, 1000.0 },
+                            { knob, At::cutoffValueText, cutoff, -1, hz, "2k", juce::KeyPress::escapeKey, 1000.0 },
+                            { knob, At::cutoffValueText, cutoff, -1, hz, "abc", ret, 1000.0 },
+                            { knob, At::cutoffValueText, cutoff, -1, hz, "nan", ret, 1000.0 },
+                            { knob, At::cutoffValueText, cutoff, -1, hz, "-inf", ret, 1000.0 },
+                            { knob, At::cutoffValueText, cutoff, -1, hz, "250", ret, 250.0 },
+                            { inSlider, At::inValueText, in, 0.6f, real (in), "abc", ret, 0.75 },
+                            { inSlider, At::inValueText, in, 0.6f, real (in), "1e309", ret, 1.0 },
+                            { inSlider, At::inValueText, in, 0.6f, real (in), "inf", ret, 1.0 },
+                            { inSlider, At::inValueText, in, 0.6f, real (in), "nan", ret, 0.6 },
+                            { inSlider, At::inValueText, in, 0.6f, real (in), "-1e309", ret, 0.0 },
+                            { inSlider, At::inValueText, in, 0.6f, real (in), "-inf", ret, 0.0 },
+                            { driveSlider, driveText, drive, 0.5f, real (drive), "abc", ret, 0.0 },
+                            { driveSlider, driveText, drive, 0.5f, real (drive), "1e309", ret, 1.0 },
+                            { driveSlider, driveText, drive, 0.5f, real (drive), "inf", ret, 1.0 },
+                            { driveSlider, driveText, drive, 0.5f, real (drive), "nan", ret, 0.5 } };
     for (const auto& t : typed)
     {
+        if (t.start >= 0.0f)
+        {
+            startAt (t.p, t.start);
+            ASSERT_TRUE (pumpUntil ([&] { return t.control.getValueText() == t.p.getCurrentValueAsText(); })) << t.keys;
+        }
         window.doubleClick (window.panel(), t.at);
         ASSERT_TRUE (t.control.isValueEditorShowing()) << t.keys;
         ASSERT_TRUE (pumpUntil ([&] { return t.control.getValueEditor().hasKeyboardFocus (false); })) << t.keys;
-        window.type (t.keys, t.finalKey);
+        window.typeKeys (t.keys, t.finalKey);
         EXPECT_TRUE (pumpUntil ([&] { return ! t.control.isValueEditorShowing(); })) << t.keys;
         EXPECT_NEAR (t.value(), t.expected, t.expected * 1.0e-3) << t.keys;
     }
@@ -207,6 +230,34 @@ TEST_F (PanelTest, doubleClicksToggleTheDefaultAndOpenTheValueEditorForTypedValu
         EXPECT_EQ (cutoff.getRealValue(), before);
         EXPECT_FALSE (knob.isValueEditorShowing());
     }
+}
+
+TEST_F (PanelTest, withAValueEditorOpenCtrlKeysStepTheScaleAndAreNeverTyped)
+{
+    PanelOnDesktop window;
+    auto& inSlider = window.panel().getLevelSlider (false);
+    auto& in = *window.data().in;
+    auto& field = inSlider.getValueEditor();
+    startAt (in, 0.6f);
+    window.doubleClick (window.panel(), At::inValueText);
+    ASSERT_TRUE (pumpUntil ([&] { return field.hasKeyboardFocus (false); }));
+    const auto text = field.getText();
+
+    // Ctrl+- and Ctrl+= go on to the window's scale; the field keeps its text and stays open.
+    struct Step { juce::juce_wchar key; int width, height; };
+    for (const auto& [key, width, height] : { Step { '-', 527, 239 }, Step { '=', 703, 319 } })
+    {
+        EXPECT_TRUE (window.press (key)) << (char) key;
+        EXPECT_TRUE (window.sizeBecomes (width, height)) << (char) key;
+        EXPECT_EQ (field.getText(), text) << (char) key;
+        EXPECT_TRUE (inSlider.isValueEditorShowing());
+    }
+
+    // The field's own shortcuts still work: with the caret at the end, Ctrl+A selects
+    // the whole text again and the typed value replaces it.
+    window.peer().handleKeyPress (juce::KeyPress (juce::KeyPress::endKey));
+    window.type ("6");
+    EXPECT_FLOAT_EQ ((float) in.getRealValue(), in.getValueForText ("6"));
 }
 
 TEST_F (PanelTest, legendsHighlightTheStepOfTheValueWithinARoundingStep)

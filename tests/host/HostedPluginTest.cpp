@@ -278,7 +278,7 @@ namespace
     {
         const juce::Point<int> cutoffKnob { 309, 72 }, cutoffValue { 351, 86 }, inValue { 75, 203 }, background { 560, 60 };
         // The learn pop-up centres on the press that opened it: "Learn" lies 7 points above.
-        const juce::Point<int> learnButton = cutoffKnob - juce::Point<int> (0, 7);
+        const juce::Point<int> learnButton = cutoffKnob - juce::Point<int> (0, 7), learnField = cutoffKnob + juce::Point<int> (0, 17);
         // The cutoff modulation pop-up (110 × 225) lies at (213, 94), left of its button.
         const juce::Point<int> cutoffModulation { 351, 169 }, cv1Column { 245, 202 };
     }
@@ -286,8 +286,8 @@ namespace
     // Its slider area is 128 points high for the depth's range of 2 (-1 .. 1).
     const juce::Point<int> depthUpByHalf { 0, -32 };
 
-    enum class Input { learnFromPopup, dragDepthTwice, backgroundClosesPopup, typedCutoff, typedWhileTheHostKeepsTheKeyboard, oneValueEditor };
-    const char* const inputNames[] = { "learnFromPopup", "dragDepthTwice", "backgroundClosesPopup", "typedCutoff", "typedWhileTheHostKeepsTheKeyboard", "oneValueEditor" };
+    enum class Input { learnFromPopup, dragDepthTwice, backgroundClosesPopup, typedCutoff, typedWhileTheHostKeepsTheKeyboard, oneValueEditor, typedController };
+    const char* const inputNames[] = { "learnFromPopup", "dragDepthTwice", "backgroundClosesPopup", "typedCutoff", "typedWhileTheHostKeepsTheKeyboard", "oneValueEditor", "typedController" };
 
     using HostedInputTest = Hosting<std::tuple<Format, Input>>;
 }
@@ -315,6 +315,12 @@ TEST_P (HostedInputTest, popupsAndValueEditorsWorkWithRealInput)
         return p.getValue() == expected;
     };
     const auto shown = [] (juce::AudioProcessorParameter& p) { return juce::String (p.getValue()) + " (" + p.getCurrentValueAsText() + ")"; };
+    const auto sendController = [&] (int number, int value)
+    {
+        juce::MidiBuffer midi;
+        midi.addEvent (juce::MidiMessage::controllerEvent (1, number, value), 0);
+        render (*plugin, 64, 0.0f, midi);
+    };
 
     switch (std::get<1> (GetParam()))
     {
@@ -325,9 +331,7 @@ TEST_P (HostedInputTest, popupsAndValueEditorsWorkWithRealInput)
             // The first controller to arrive is learnt; from then on the cutoff follows it.
             for (const int value : { 64, 0, 127 })
             {
-                juce::MidiBuffer midi;
-                midi.addEvent (juce::MidiMessage::controllerEvent (1, 20, value), 0);
-                render (*plugin, 64, 0.0f, midi);
+                sendController (20, value);
                 if (value != 64)
                     EXPECT_TRUE (reaches (cutoff, (float) value / 127.0f)) << "CC 20 at " << value << ": Cutoff is " << shown (cutoff)
                                                                           << "; not learnt, so the pop-up closed before its Learn button took the click";
@@ -380,13 +384,35 @@ TEST_P (HostedInputTest, popupsAndValueEditorsWorkWithRealInput)
             EXPECT_TRUE (stays (cutoff, cutoffBefore)) << "Cutoff changed to " << shown (cutoff) << ": its value editor stayed open beside IN's";
             break;
         }
+        case Input::typedController:
+        {
+            // One plain click into the learn field, then the number, as a user types it:
+            // first over the idle "- -", then over the "CC 118" it then shows.
+            window.click (At::cutoffKnob, 3);
+            for (const int controller : { 118, 33 })
+            {
+                window.click (At::learnField);
+                window.typeAndReturn (juce::String (controller));
+                for (const int value : { 0, 127 })
+                {
+                    sendController (controller, value);
+                    EXPECT_TRUE (reaches (cutoff, (float) value / 127.0f)) << "CC " << controller << " at " << value << ": Cutoff is " << shown (cutoff)
+                                                                          << "; the typed number did not replace the field's text";
+                }
+            }
+            // The field's text was replaced: 118 no longer moves the cutoff.
+            sendController (118, 64);
+            EXPECT_TRUE (stays (cutoff, 1.0f)) << "Cutoff is " << shown (cutoff) << ": CC 118 is still mapped";
+            break;
+        }
     }
 }
 
 INSTANTIATE_TEST_SUITE_P (BuiltFormats, HostedInputTest,
                           ::testing::Combine (::testing::Values (Format::vst3, Format::lv2),
                                               ::testing::Values (Input::learnFromPopup, Input::dragDepthTwice, Input::backgroundClosesPopup,
-                                                                 Input::typedCutoff, Input::typedWhileTheHostKeepsTheKeyboard, Input::oneValueEditor)),
+                                                                 Input::typedCutoff, Input::typedWhileTheHostKeepsTheKeyboard, Input::oneValueEditor,
+                                                                 Input::typedController)),
                           [] (const auto& testCase)
                           {
                               return std::string (std::get<0> (testCase.param) == Format::vst3 ? "VST3_" : "LV2_")

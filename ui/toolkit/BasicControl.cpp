@@ -285,15 +285,11 @@ juce::String BasicControl::keepTypedCharacters (const juce::String& typed)
     return typed.retainCharacters (valueCharacters);
 }
 
-bool BasicControl::holdsValue (const QuilParam& p, const juce::String& typed)
+bool BasicControl::holdsValue (const juce::String& typed)
 {
-    if (typed.containsAnyOf ("0123456789") && std::isfinite (typed.getDoubleValue()))
-        return true;
-
-    // Otherwise only a text the parameter shows itself ("-inf", a step's name): one
-    // that reads as a value whose text it is. "inf" reads as the top, shown otherwise.
-    const auto own = p.getText (p.getValueForText (typed), 0).trim();
-    return own.isNotEmpty() && typed.trim().equalsIgnoreCase (own);
+    // Text without a number reads as 0 and an infinite one is limited to the range, as
+    // the parameter reads it; only a number that is none ("nan") would set nothing sane.
+    return typed.isNotEmpty() && ! std::isnan (typed.getDoubleValue());
 }
 
 void BasicControl::setNormalisedAsGesture (QuilParam& p, float normalised)
@@ -303,7 +299,8 @@ void BasicControl::setNormalisedAsGesture (QuilParam& p, float normalised)
 
 void BasicControl::setRealAsGesture (QuilParam& p, float realValue)
 {
-    if (std::isfinite (realValue))
+    // An infinite value is limited like any other; a NaN has no place in the range.
+    if (! std::isnan (realValue))
         p.setRealValueAsGesture (ControlGesture::limit (p, realValue));
 }
 
@@ -311,7 +308,7 @@ void BasicControl::textEditorReturnKeyPressed (juce::TextEditor&)
 {
     const auto text = keepTypedCharacters (valueEditor.getText());
 
-    if (text.isNotEmpty() && holdsValue (*parameter, text))
+    if (holdsValue (text))
         setNormalisedAsGesture (*parameter, valueForText (text));
 
     closeValueEditor (valueEditor);

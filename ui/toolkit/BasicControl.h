@@ -114,13 +114,12 @@ protected:
 
     /** The characters a typed value may hold. */
     static juce::String keepTypedCharacters (const juce::String& typed);
-    /** True when a typed text stands for a value of the parameter: a finite number
-        with a digit, or one of the parameter's own value texts ("-inf", a step's
-        name). Text such as "abc", "nan" or "inf" does not. */
-    static bool holdsValue (const QuilParam&, const juce::String& typed);
+    /** True when a typed text sets a value: any text but an empty one or one that reads
+        as not-a-number ("nan"). */
+    static bool holdsValue (const juce::String& typed);
     /** Sets a normalised value (limited, finite) as one gesture. */
     static void setNormalisedAsGesture (QuilParam&, float normalised);
-    /** A real value limited to the parameter's range, as one gesture; non-finite: nothing. */
+    /** A real value limited to the parameter's range, as one gesture; NaN: nothing. */
     static void setRealAsGesture (QuilParam&, float realValue);
 
     //==============================================================================

@@ -336,7 +336,7 @@ void ModulationSliderStereo::textEditorReturnKeyPressed (juce::TextEditor& edito
     const auto text = keepTypedCharacters (field.getText());
     auto& p = isRight && split ? *right : left;
 
-    if (holdsValue (p, text))
+    if (holdsValue (text))
     {
         const float typed = p.getValueForText (text) * (float) p.getRangeLength() + (float) p.getRangeStart();
         // The linked side shows the left depth negated, so what is typed there is negated back.

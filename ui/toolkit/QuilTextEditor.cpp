@@ -1,5 +1,7 @@
 #include "ui/toolkit/QuilTextEditor.h"
 
+#include <utility>
+
 namespace
 {
     juce::Component::SafePointer<QuilTextEditor> typingField;
@@ -87,9 +89,39 @@ void QuilTextEditor::dismiss()
 
 void QuilTextEditor::mouseDown (const juce::MouseEvent& e)
 {
-    // A click into a field that stays on screen (the controller number) opens it.
+    // A click into a field that stays on screen (the controller number) opens it. Where
+    // the caret would land is of no use in a short field that shows a value: all of it
+    // is selected and typing replaces it, with or without the window's focus.
+    openingPress = ! isTyping() && ! e.mods.isPopupMenu();
     startTyping();
-    TextEditor::mouseDown (e);
+
+    if (openingPress)
+        selectAll();
+    else
+        TextEditor::mouseDown (e);
+}
+
+void QuilTextEditor::mouseDrag (const juce::MouseEvent& e)
+{
+    if (! openingPress)
+        TextEditor::mouseDrag (e);
+}
+
+void QuilTextEditor::mouseUp (const juce::MouseEvent& e)
+{
+    if (! std::exchange (openingPress, false))
+        TextEditor::mouseUp (e);
+}
+
+bool QuilTextEditor::keyPressed (const juce::KeyPress& key)
+{
+    const auto mods = key.getModifiers();
+
+    if ((mods.isCtrlDown() || mods.isCommandDown()) && ! key.isKeyCode (juce::KeyPress::returnKey)
+        && ! key.isKeyCode (juce::KeyPress::escapeKey))
+        return juce::TextEditorKeyMapper<juce::TextEditor>::invokeKeyFunction (*this, key);
+
+    return TextEditor::keyPressed (key);
 }
 
 void QuilTextEditor::focusLost (FocusChangeType cause)

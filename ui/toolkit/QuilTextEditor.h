@@ -32,7 +32,14 @@ public:
     /** The field now taking typed keys, if any. */
     static QuilTextEditor* getTypingField() noexcept;
 
+    /** A click that opens the field selects its whole text, so that what the user
+        types replaces it; clicks while typing place the caret as usual. */
     void mouseDown (const juce::MouseEvent&) override;
+    void mouseDrag (const juce::MouseEvent&) override;
+    void mouseUp (const juce::MouseEvent&) override;
+    /** Keys with Ctrl (or the command key) held are shortcuts, never text: the field's
+        editing shortcuts work, the others are left to the window (the scale steps). */
+    bool keyPressed (const juce::KeyPress&) override;
     void focusLost (FocusChangeType) override;
     void parentHierarchyChanged() override;
     void visibilityChanged() override;
@@ -48,6 +55,7 @@ private:
     class KeyRouter;
     std::unique_ptr<KeyRouter> keyRouter;
     std::unique_ptr<PressWatcher> pressWatcher;
+    bool openingPress = false;  // the press under way opened the field
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (QuilTextEditor)
 };
