@@ -8,8 +8,9 @@
 #   d  right-click the cutoff knob, click "Learn"   -> pop-up changed / closed? (pixels)
 #   e  double-click the cutoff value, then In's, type a value, Return -> only In changed
 #      (saved session), the cutoff's editor closed (pixels)
-#   f  right-click the cutoff knob, click the learn pop-up's number field, type 21, Return
-#      -> the field changed (pixels); "CC21" in the plug-in's saved state names Cutoff
+#   f  right-click the cutoff knob, one plain click into the learn pop-up's number field,
+#      type 118, Return; again, type 33 over the "CC 118" it shows -> the field changed
+#      (pixels); "CC118", then "CC33" in the plug-in's saved state names Cutoff
 # It also logs which X window holds the focus and what focus/key events the plug-in's
 # own X window gets (xev), since that decides whether typed keys can arrive.
 #
@@ -333,25 +334,33 @@ check_format () {  # VST3 | LV2
   say "$fmt (e) typed 6 into In: In $in0 -> $in1 ($([ "$in0" = "$in1" ] && echo UNCHANGED || echo CHANGED)), Cutoff $cut0 -> $cut1 ($([ "$cut0" = "$cut1" ] && echo unchanged || echo CHANGED)); cutoff value region vs before (px): its editor open $e_open, In's editor open $e_second, after Return $e_after -> $verdict"
   xdotool mousemove $(at $BG_XY) click 1; sleep 0.5
 
-  # ---- (f) a controller number typed into the learn pop-up's field
-  local fx fy cc0 cc1; read -r fx fy < <(at $CUTKNOB_XY)
-  cc0=$(read_param "$fmt" CC21)
+  # ---- (f) controller numbers typed into the learn pop-up's field after one plain
+  # click: 118 over the idle "- -", then, in the pop-up opened again, 33 over "CC 118"
+  local fx fy cc0 cc1 cc2 cc3; read -r fx fy < <(at $CUTKNOB_XY)
+  # opens the pop-up, clicks once into its number field (about 6-29 px below the press
+  # the pop-up is centred on), types a number and Return, closes it and saves
+  type_controller () {  # number, shot prefix
+    xdotool mousemove "$fx" "$fy" click 3; sleep 0.7
+    shot "$2-open"
+    xdotool mousemove "$fx" $((fy + 17)) click 1; sleep 0.5
+    xdotool type --delay 80 "$1"; xdotool key Return; sleep 0.7
+    shot "$2-typed"
+    xdotool mousemove $(at $BG_XY) click 1; sleep 0.5
+    save_session
+  }
+  cc0=$(read_param "$fmt" CC118)
   shot "$fmt-f-0-closed"
-  xdotool mousemove "$fx" "$fy" click 3; sleep 0.7
-  shot "$fmt-f-1-open"
-  # the pop-up is centred on the press; its number field spans about 6-29 px below it
-  xdotool mousemove "$fx" $((fy + 17)) click 1; sleep 0.5
-  xdotool type --delay 80 21; xdotool key Return; sleep 0.7
-  shot "$fmt-f-2-typed"
-  local f_open f_field
+  type_controller 118 "$fmt-f-1"
+  cc1=$(read_param "$fmt" CC118)
+  type_controller 33 "$fmt-f-2"
+  cc2=$(read_param "$fmt" CC33); cc3=$(read_param "$fmt" CC118)
+  local f_open f_field f_again
   f_open=$(pixdiff "$fmt-f-0-closed" "$fmt-f-1-open" 90 70 $((fx - 45)) $((fy - 35)))
-  f_field=$(pixdiff "$fmt-f-1-open" "$fmt-f-2-typed" 60 18 $((fx - 30)) $((fy + 8)))
-  xdotool mousemove $(at $BG_XY) click 1; sleep 0.5
-  save_session
-  cc1=$(read_param "$fmt" CC21)
+  f_field=$(pixdiff "$fmt-f-1-open" "$fmt-f-1-typed" 60 18 $((fx - 30)) $((fy + 8)))
+  f_again=$(pixdiff "$fmt-f-2-open" "$fmt-f-2-typed" 60 18 $((fx - 30)) $((fy + 8)))
   if [ "${f_open:-0}" -lt 1500 ]; then verdict="pop-up did not open"
-  elif [ "${f_field:-0}" -gt 20 ]; then verdict="field changed"; else verdict="field UNCHANGED"; fi
-  say "$fmt (f) typed 21 into the learn field: px pop-up vs closed $f_open, field before vs after typing $f_field -> $verdict; saved state CC21: $cc0 -> $cc1 ($([ "$cc1" = 2 ] && echo "Cutoff, index 2" || echo "NOT Cutoff's index 2"))"
+  elif [ "${f_field:-0}" -gt 20 ] && [ "${f_again:-0}" -gt 20 ]; then verdict="field changed both times"; else verdict="field UNCHANGED at least once"; fi
+  say "$fmt (f) typed into the learn field after a plain click: px pop-up vs closed $f_open, field after 118 $f_field, after 33 $f_again -> $verdict; saved state CC118: $cc0 -> $cc1 ($([ "$cc1" = 2 ] && echo "Cutoff, index 2" || echo "NOT Cutoff's index 2")), then CC33: $cc2, CC118: $cc3 ($([ "$cc2" = 2 ] && [ "$cc3" = none ] && echo "33 replaced 118 on Cutoff" || echo "NOT 33 in place of 118"))"
 
   kill "$xev1" "$xev2" 2>/dev/null; wait "$xev1" "$xev2" 2>/dev/null
   say "$fmt focus events on the plug-in's X window: $(grep -c '^FocusIn' "$OUT/xev-$fmt-plugin.log") FocusIn, $(grep -c '^FocusOut' "$OUT/xev-$fmt-plugin.log") FocusOut, $(grep -c '^KeyPress' "$OUT/xev-$fmt-plugin.log") KeyPress (xev-$fmt-plugin.log)"
