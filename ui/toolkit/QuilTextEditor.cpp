@@ -115,6 +115,8 @@ void QuilTextEditor::mouseUp (const juce::MouseEvent& e)
 
 bool QuilTextEditor::keyPressed (const juce::KeyPress& key)
 {
+    // With Ctrl held the framework would type the key's character ("-" of Ctrl+-) and
+    // keep the key from the window's scale shortcuts. Return and Escape still close.
     const auto mods = key.getModifiers();
 
     if ((mods.isCtrlDown() || mods.isCommandDown()) && ! key.isKeyCode (juce::KeyPress::returnKey)
