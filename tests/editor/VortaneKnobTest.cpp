@@ -6,32 +6,38 @@
 #include <gtest/gtest.h>
 #include <limits>
 
-TEST (VortaneKnob, theFirstPollShowsTheModulationOverTheRangeAndUnreadableReadOutsAsZero)
+namespace
 {
-    TestProcessor processor;
-    auto& data = processor->data;
-    data.displayValues[4] = 0.55;                                        // resonance left, range 0..1.1
-    data.displayValues[5] = std::numeric_limits<double>::quiet_NaN();   // resonance right
+    constexpr double notANumber = std::numeric_limits<double>::quiet_NaN(), infinity = std::numeric_limits<double>::infinity();
 
-    VortaneKnob knob (*data.resonance, &data.displayValues[4], &data.displayValues[5], &processor->rotaryKnobs,
-                      45, true, true, 5, false, false);
-    knob.updateFromParameters();
-    EXPECT_FLOAT_EQ (knob.getLeftModulation(), 0.5f);
-    EXPECT_EQ (knob.getRightModulation(), 0.0f);
+    // Resonance's read-outs (range 0..1.1), written before the knob is built or after it.
+    struct ReadOutCase { const char* name; double left, right; bool beforeTheKnob; float shownLeft, shownRight; };
+    using KnobReadOutTest = ::testing::TestWithParam<ReadOutCase>;
 }
 
-TEST (VortaneKnob, aModulationPastTheRangeShowsFullAndAnInfiniteReadOutZero)
+TEST_P (KnobReadOutTest, aPollShowsTheModulationOverTheRangeAndUnreadableReadOutsAsZero)
 {
+    const auto& c = GetParam();
     TestProcessor processor;
     auto& data = processor->data;
+    const auto write = [&] { data.displayValues[4] = c.left; data.displayValues[5] = c.right; };
+
+    if (c.beforeTheKnob)
+        write();
     VortaneKnob knob (*data.resonance, &data.displayValues[4], &data.displayValues[5], &processor->rotaryKnobs,
                       45, true, true, 5, false, false);
-    data.displayValues[5] = std::numeric_limits<double>::infinity();
-    data.displayValues[4] = 1.1;
+    if (! c.beforeTheKnob)
+        write();
+
     knob.updateFromParameters();
-    EXPECT_FLOAT_EQ (knob.getLeftModulation(), 1.0f);
-    EXPECT_EQ (knob.getRightModulation(), 0.0f);
+    EXPECT_FLOAT_EQ (knob.getLeftModulation(), c.shownLeft);
+    EXPECT_EQ (knob.getRightModulation(), c.shownRight);
 }
+
+INSTANTIATE_TEST_SUITE_P (ReadOuts, KnobReadOutTest, ::testing::Values (
+    ReadOutCase { "halfAndNotANumberAtTheFirstPoll", 0.55, notANumber, true, 0.5f, 0.0f },
+    ReadOutCase { "theWholeRangeAndInfinityLater", 1.1, infinity, false, 1.0f, 0.0f }),
+    [] (const ::testing::TestParamInfo<ReadOutCase>& row) { return std::string (row.param.name); });
 
 TEST (VortaneKnob, theCompactKnobShowsOneDecimalUpTo99AndTheCutoffKnobFollowsTheLaw)
 {

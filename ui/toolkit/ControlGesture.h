@@ -25,12 +25,12 @@ public:
     /** Moves the value for one drag event; pop-up clicks change nothing. */
     virtual void dragGesture (const juce::MouseEvent&, QuilParam&, bool invert) = 0;
 
-    /** A pop-up click, which belongs to MIDI learning: right button or control key (raw
-        mask 0x22). Wider than juce::ModifierKeys::isPopupMenu, which on Linux is the right
-        button alone. */
+    /** A pop-up click, which belongs to MIDI learning: right button or control key, the
+        raw mask 0x22, tested on its bits. Wider than juce::ModifierKeys::isPopupMenu,
+        which on Linux is the right button alone. */
     static bool isPopupClick (const juce::ModifierKeys& mods) noexcept
     {
-        return mods.isRightButtonDown() || mods.isCtrlDown();
+        return (mods.getRawFlags() & 0x22) != 0;
     }
 
     /** v limited to the parameter's [minimum, maximum]. */
