@@ -35,9 +35,9 @@ VortaneKnob::VortaneKnob (QuilParam& p, const std::atomic<double>* left, const s
       modulation (left, right),
       frequencyParameter (dynamic_cast<QuilParamFrequencyHz*> (&p))
 {
-    // The product's rotary drag turns a little faster than the generic knob's.
+    // The product's rotary drag turns a little faster than the generic knob's (the
+    // gesture's sensitivity stays at its default, 1).
     rotaryGesture = std::make_unique<CtrlGestRound> (rotaryAngleFactor);
-    rotaryGesture->setSensitivity (1.0f);
     getProperties().set ("knob", true);
 
     setPaintingIsUnclipped (true);
