@@ -3,6 +3,9 @@
 # (xdotool/XTest) on a private display, for the VST3 and the LV2:
 #   a  double-click the cutoff value, type a value, Return (with the plug-in window's
 #      keyboard toggle off, then on)       -> read back from the session saved by Ctrl+S
+#      (toggle off, the VST3 stays UNCHANGED: Ardour then offers keys to the plug-in's
+#      view, which the framework's VST3 wrapper declines, and uses them as shortcuts;
+#      no key reaches the plug-in's X window, as its xev log shows)
 #   c  cutoff modulation pop-up: drag CV 1 up 32 px -> "Cutoff CV 1 Left" in the saved
 #      session; press the empty background -> pop-up closed? (pixels)
 #   d  right-click the cutoff knob, click "Learn"   -> pop-up changed / closed? (pixels)
