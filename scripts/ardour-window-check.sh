@@ -3,17 +3,18 @@
 # (xdotool/XTest) on a private display, for the VST3 and the LV2:
 #   a  double-click the cutoff value, type a value, Return (with the plug-in window's
 #      keyboard toggle off, then on)       -> read back from the session saved by Ctrl+S
-#      (toggle off, the VST3 stays UNCHANGED: Ardour then offers keys to the plug-in's
-#      view, which the framework's VST3 wrapper declines, and uses them as shortcuts;
-#      no key reaches the plug-in's X window, as its xev log shows)
+#      (toggle off, whether the VST3 gets the keys is Ardour's choice: where it holds
+#      the focus it keeps all or some of them as shortcuts, so the value may stay
+#      UNCHANGED; the xev log shows which keys reached the plug-in's X window)
 #   c  cutoff modulation pop-up: drag CV 1 up 32 px -> "Cutoff CV 1 Left" in the saved
 #      session; press the empty background -> pop-up closed? (pixels)
 #   d  right-click the cutoff knob, click "Learn"   -> pop-up changed / closed? (pixels)
 #   e  double-click the cutoff value, then In's, type a value, Return -> only In changed
 #      (saved session), the cutoff's editor closed (pixels)
-#   f  right-click the cutoff knob, one plain click into the learn pop-up's number field,
-#      type 118, Return; again, type 33 over the "CC 118" it shows -> the field changed
-#      (pixels); "CC118", then "CC33" in the plug-in's saved state names Cutoff
+#   f  with the keyboard toggle on: right-click the cutoff knob, one plain click into the
+#      learn pop-up's number field, type 118, Return; again, type 33 over the "CC 118" it
+#      shows -> the field changed (pixels); "CC118", then "CC33" in the plug-in's saved
+#      state names Cutoff
 # It also logs which X window holds the focus and what focus/key events the plug-in's
 # own X window gets (xev), since that decides whether typed keys can arrive.
 #
@@ -352,11 +353,14 @@ check_format () {  # VST3 | LV2
     save_session
   }
   cc0=$(read_param "$fmt" CC118)
+  # the keyboard toggle on, as (a) shows the VST3 needs it to be given every key
+  xdotool mousemove $((tx + 681)) $((ty + 16)) click 1; sleep 0.5
   shot "$fmt-f-0-closed"
   type_controller 118 "$fmt-f-1"
   cc1=$(read_param "$fmt" CC118)
   type_controller 33 "$fmt-f-2"
   cc2=$(read_param "$fmt" CC33); cc3=$(read_param "$fmt" CC118)
+  xdotool mousemove $((tx + 681)) $((ty + 16)) click 1; sleep 0.5
   local f_open f_field f_again
   f_open=$(pixdiff "$fmt-f-0-closed" "$fmt-f-1-open" 90 70 $((fx - 45)) $((fy - 35)))
   f_field=$(pixdiff "$fmt-f-1-open" "$fmt-f-1-typed" 60 18 $((fx - 30)) $((fy + 8)))
