@@ -175,9 +175,9 @@ TEST_F (LearnClickTest, aControllerIsLearntUnmappedTypedAndRefused)
 namespace
 {
     // bound: the controller mapped to Cutoff before (-1 none, 0 learning armed instead);
-    // typed: the keys after one plain click into the field, no select-all first (null:
-    // the click alone).
-    struct FieldCase { const char* name; int bound; const char* typed; int controller; const char* caption; const char* text; };
+    // clicks: one plain click into the field, or two making a double click; typed: the
+    // keys after them, no select-all first (null: the clicks alone).
+    struct FieldCase { const char* name; int bound, clicks; const char* typed; int controller; const char* caption; const char* text; };
     using LearnFieldTest = WithoutPrefs<::testing::TestWithParam<FieldCase>>;
 }
 
@@ -199,7 +199,10 @@ TEST_P (LearnFieldTest, aPlainClickIntoTheFieldSelectsItsTextSoTheTypedNumberRep
         ASSERT_EQ (map.learningIndex.load(), (int) cutoff);
     }
 
-    window.click (button, field);
+    if (c.clicks == 2)
+        window.doubleClick (button, field);
+    else
+        window.click (button, field);
     if (c.typed != nullptr)
         window.typeKeys (c.typed);
 
@@ -212,10 +215,12 @@ TEST_P (LearnFieldTest, aPlainClickIntoTheFieldSelectsItsTextSoTheTypedNumberRep
 // A click while learning reaches the button, which cancels; typed numbers follow the
 // learn rules but for 118, which typing may bind.
 INSTANTIATE_TEST_SUITE_P (PlainClicks, LearnFieldTest, ::testing::Values (
-    FieldCase { "idleTakes118", -1, "118", 118, "Unmap", "CC 118" },
-    FieldCase { "learnedTakes33", 21, "33", 33, "Unmap", "CC 33" },
-    FieldCase { "idleRefuses64", -1, "64", -1, " Learn", "- -" },
-    FieldCase { "learnedRefuses119", 21, "119", 21, "Unmap", "CC 21" },
-    FieldCase { "idleTakesZeroAsNothing", -1, "0", -1, " Learn", "- -" },
-    FieldCase { "clickWhileLearningCancels", 0, nullptr, -1, " Learn", "- -" }),
+    FieldCase { "idleTakes118", -1, 1, "118", 118, "Unmap", "CC 118" },
+    FieldCase { "learnedTakes33", 21, 1, "33", 33, "Unmap", "CC 33" },
+    FieldCase { "idleDoubleClickTakes118", -1, 2, "118", 118, "Unmap", "CC 118" },
+    FieldCase { "learnedDoubleClickTakes33", 21, 2, "33", 33, "Unmap", "CC 33" },
+    FieldCase { "idleRefuses64", -1, 1, "64", -1, " Learn", "- -" },
+    FieldCase { "learnedRefuses119", 21, 1, "119", 21, "Unmap", "CC 21" },
+    FieldCase { "idleTakesZeroAsNothing", -1, 1, "0", -1, " Learn", "- -" },
+    FieldCase { "clickWhileLearningCancels", 0, 1, nullptr, -1, " Learn", "- -" }),
     [] (const ::testing::TestParamInfo<FieldCase>& row) { return std::string (row.param.name); });

@@ -76,6 +76,7 @@ void QuilTextEditor::stopTyping()
 
     keyRouter.reset();
     pressWatcher.reset();
+    openedText.reset();
 }
 
 void QuilTextEditor::dismiss()
@@ -87,15 +88,27 @@ void QuilTextEditor::dismiss()
         giveAwayKeyboardFocus();
 }
 
+bool QuilTextEditor::isUntouched() const
+{
+    return openedText.has_value() && *openedText == getText();
+}
+
 void QuilTextEditor::mouseDown (const juce::MouseEvent& e)
 {
     // A click into a field that stays on screen (the controller number) opens it. Where
     // the caret would land is of no use in a short field that shows a value: all of it
-    // is selected and typing replaces it, with or without the window's focus.
-    openingPress = ! isTyping() && ! e.mods.isPopupMenu();
+    // is selected and typing replaces it, with or without the window's focus. A caret
+    // placed by a second click would let a full field refuse, or a short one mangle,
+    // the number typed next.
+    const bool opening = ! isTyping() && ! e.mods.isPopupMenu();
     startTyping();
 
-    if (openingPress)
+    if (opening && isTyping())
+        openedText = getText();
+
+    wholeTextPress = ! e.mods.isPopupMenu() && isUntouched();
+
+    if (wholeTextPress)
         selectAll();
     else
         TextEditor::mouseDown (e);
@@ -103,14 +116,21 @@ void QuilTextEditor::mouseDown (const juce::MouseEvent& e)
 
 void QuilTextEditor::mouseDrag (const juce::MouseEvent& e)
 {
-    if (! openingPress)
+    if (! wholeTextPress)
         TextEditor::mouseDrag (e);
 }
 
 void QuilTextEditor::mouseUp (const juce::MouseEvent& e)
 {
-    if (! std::exchange (openingPress, false))
+    if (! std::exchange (wholeTextPress, false))
         TextEditor::mouseUp (e);
+}
+
+void QuilTextEditor::mouseDoubleClick (const juce::MouseEvent& e)
+{
+    // Comes after the second press's mouseUp: the text tells whether it still counts.
+    if (e.mods.isPopupMenu() || ! isUntouched())
+        TextEditor::mouseDoubleClick (e);
 }
 
 bool QuilTextEditor::keyPressed (const juce::KeyPress& key)

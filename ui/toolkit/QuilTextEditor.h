@@ -5,6 +5,7 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <memory>
+#include <optional>
 
 /** The small text field for typed values (controls) and controller numbers (MIDI-learn
     pop-up): no border, no indents.
@@ -33,10 +34,12 @@ public:
     static QuilTextEditor* getTypingField() noexcept;
 
     /** A click that opens the field selects its whole text, so that what the user
-        types replaces it; clicks while typing place the caret as usual. */
+        types replaces it. Further clicks, a double click's second one among them, do
+        the same until the text changes; after that they place the caret as usual. */
     void mouseDown (const juce::MouseEvent&) override;
     void mouseDrag (const juce::MouseEvent&) override;
     void mouseUp (const juce::MouseEvent&) override;
+    void mouseDoubleClick (const juce::MouseEvent&) override;
     /** Keys with Ctrl (or the command key) held are shortcuts, never text: the field's
         editing shortcuts work, the others are left to the window (the scale steps). */
     bool keyPressed (const juce::KeyPress&) override;
@@ -51,11 +54,14 @@ protected:
 private:
     /** Dismisses the field as Escape does: its owner restores or closes it. */
     void dismiss();
+    /** True while a field opened by a click still shows the text it opened with. */
+    bool isUntouched() const;
 
     class KeyRouter;
     std::unique_ptr<KeyRouter> keyRouter;
     std::unique_ptr<PressWatcher> pressWatcher;
-    bool openingPress = false;  // the press under way opened the field
+    std::optional<juce::String> openedText;  // the text a click opened the field with
+    bool wholeTextPress = false;             // the press under way selects all
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (QuilTextEditor)
 };
