@@ -29,6 +29,20 @@ namespace
             found = w;
         return found;
     }
+
+    /** True when the screen shows the window at one of its points: walking down from
+        the root, window by window, through the topmost one holding that point meets it. */
+    bool isOnTop (Display* d, Window w, juce::Point<int> p)
+    {
+        const auto root = XDefaultRootWindow (d);
+        int rx = 0, ry = 0, cx = 0, cy = 0;
+        Window child = 0;
+        XTranslateCoordinates (d, w, root, p.x, p.y, &rx, &ry, &child);
+        for (Window at = root; at != w; at = child)
+            if (! XTranslateCoordinates (d, root, at, rx, ry, &cx, &cy, &child) || child == 0)
+                return false;
+        return true;
+    }
 }
 
 HostedWindow::HostedWindow (juce::AudioPluginInstance& plugin)
@@ -54,6 +68,25 @@ HostedWindow::HostedWindow (juce::AudioPluginInstance& plugin)
             pluginWindow = deepestOfSize (x (display), (Window) peer->getNativeHandle(), size.x, size.y);
         return pluginWindow != 0;
     });
+    // The window manager then gives the host's window the focus itself. Asked to take it
+    // (WM_TAKE_FOCUS), the framework's window hands it to a key window of its own, which
+    // passes no key on: on a busy machine that could come after the plug-in took the
+    // focus at a click, and the keys typed next went nowhere.
+    auto closeOnly = XInternAtom (x (display), "WM_DELETE_WINDOW", False);
+    XSetWMProtocols (x (display), (Window) frame->getPeer()->getNativeHandle(), &closeOnly, 1);
+    XSync (x (display), False);
+    // A busy window manager may report a passing size of its own while it maps the
+    // window, which the host's window then keeps (at its least, 128 square): as a host
+    // does when its window is resized, fit it to the plug-in again, until the whole
+    // plug-in window shows.
+    const bool whole = pumpUntil ([this]
+    {
+        if (editor->getWidth() != size.x || editor->getHeight() != size.y)
+            editor->setSize (size.x, size.y);
+        return isOnTop (x (display), pluginWindow, { 0, 0 }) && isOnTop (x (display), pluginWindow, size - juce::Point<int> (1, 1));
+    });
+    if (! whole)
+        pluginWindow = 0;
     pumpUntil ([this] { return frame->getPeer()->isFocused(); }, 2000);
     pumpMessages (100);
 }
@@ -76,6 +109,9 @@ void HostedWindow::settle()
 
 void HostedWindow::move (juce::Point<int> at)
 {
+    // The window manager may still be fitting the host's window around the plug-in's
+    // (reparenting, resizing), which leaves that point uncovered for a while.
+    pumpUntil ([&] { return isOnTop (x (display), pluginWindow, at); }, 5000);
     Window child = 0;
     int sx = 0, sy = 0;
     XTranslateCoordinates (x (display), pluginWindow, XDefaultRootWindow (x (display)), at.x, at.y, &sx, &sy, &child);

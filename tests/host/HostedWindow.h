@@ -22,7 +22,7 @@ public:
     explicit HostedWindow (juce::AudioPluginInstance& plugin);
     ~HostedWindow();
 
-    /** True once the plug-in's X window is mapped inside the host's window. */
+    /** True once the plug-in's X window is mapped, whole, inside the host's window. */
     bool isReady() const noexcept { return pluginWindow != 0; }
     juce::Point<int> pluginWindowSize() const noexcept { return size; }
 
