@@ -218,7 +218,6 @@ INSTANTIATE_TEST_SUITE_P (PlainClicks, LearnFieldTest, ::testing::Values (
     FieldCase { "idleTakes118", -1, 1, "118", 118, "Unmap", "CC 118" },
     FieldCase { "learnedTakes33", 21, 1, "33", 33, "Unmap", "CC 33" },
     FieldCase { "idleDoubleClickTakes118", -1, 2, "118", 118, "Unmap", "CC 118" },
-    FieldCase { "learnedDoubleClickTakes33", 21, 2, "33", 33, "Unmap", "CC 33" },
     FieldCase { "idleRefuses64", -1, 1, "64", -1, " Learn", "- -" },
     FieldCase { "learnedRefuses119", 21, 1, "119", 21, "Unmap", "CC 21" },
     FieldCase { "idleTakesZeroAsNothing", -1, 1, "0", -1, " Learn", "- -" },

@@ -387,11 +387,21 @@ TEST_P (HostedInputTest, popupsAndValueEditorsWorkWithRealInput)
         case Input::typedController:
         {
             // One plain click into the learn field, then the number, as a user types it:
-            // first over the idle "- -", then over the "CC 118" it then shows.
+            // first over the idle "- -", then over the "CC 118" it then shows. Last, after
+            // "Unmap", a double click into "- -": its second press must not leave a caret
+            // there, which would let only the "11" of 117 in.
             window.click (At::cutoffKnob, 3);
-            for (const int controller : { 118, 33 })
+            for (const int controller : { 118, 33, 117 })
             {
-                window.click (At::learnField);
+                if (controller == 117)
+                {
+                    window.click (At::learnButton);
+                    window.doubleClick (At::learnField);
+                }
+                else
+                {
+                    window.click (At::learnField);
+                }
                 window.typeAndReturn (juce::String (controller));
                 for (const int value : { 0, 127 })
                 {
