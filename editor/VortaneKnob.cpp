@@ -10,6 +10,8 @@
 namespace
 {
     constexpr float pi = juce::MathConstants<float>::pi;
+    // The product's rotary drag turns a little faster than the generic knob's (the
+    // gesture's sensitivity stays at its default, 1).
     constexpr float rotaryAngleFactor = 0.16f;
 
     /** A point at an angle clockwise from twelve o'clock (radians). */
@@ -27,7 +29,7 @@ namespace
 
 VortaneKnob::VortaneKnob (QuilParam& p, const std::atomic<double>* left, const std::atomic<double>* right,
                           const bool* rotary, int n, bool a, bool b, int k, bool c, bool d)
-    : BasicKnob (p, rotary),
+    : BasicKnob (p, rotary, rotaryAngleFactor),
       numSegments (juce::jmax (2, n)),
       thickness (a || numSegments >= 50 ? 1.5f : 2.0f),
       lastAccentIndex (numSegments - 1 - k),
@@ -35,9 +37,6 @@ VortaneKnob::VortaneKnob (QuilParam& p, const std::atomic<double>* left, const s
       modulation (left, right),
       frequencyParameter (dynamic_cast<QuilParamFrequencyHz*> (&p))
 {
-    // The product's rotary drag turns a little faster than the generic knob's (the
-    // gesture's sensitivity stays at its default, 1).
-    rotaryGesture = std::make_unique<CtrlGestRound> (rotaryAngleFactor);
     getProperties().set ("knob", true);
 
     setPaintingIsUnclipped (true);

@@ -1,10 +1,10 @@
 #include "ui/toolkit/BasicKnob.h"
 #include "ui/toolkit/FastSine.h"
 
-BasicKnob::BasicKnob (QuilParam& p, const bool* rotary)
+BasicKnob::BasicKnob (QuilParam& p, const bool* rotary, float rotaryAngleScale)
     : BasicControl (p),
       rotaryFlag (rotary),
-      rotaryGesture (std::make_unique<CtrlGestRound>())
+      rotaryGesture (std::make_unique<CtrlGestRound> (rotaryAngleScale))
 {
 }
 

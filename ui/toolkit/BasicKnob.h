@@ -10,8 +10,10 @@ class BasicKnob : public BasicControl
 {
 public:
     /** rotaryFlag: the knob-mode preference (true = rotary), owned elsewhere and read
-        at every mouse-down; null means always vertical. */
-    BasicKnob (QuilParam& parameter, const bool* rotaryFlag);
+        at every mouse-down; null means always vertical. rotaryAngleScale: the rotary
+        gesture's angle factor. */
+    BasicKnob (QuilParam& parameter, const bool* rotaryFlag,
+               float rotaryAngleScale = CtrlGestRound::oneTurnPerRange);
     ~BasicKnob() override;
 
     void mouseDown (const juce::MouseEvent&) override;

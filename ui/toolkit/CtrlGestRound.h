@@ -8,7 +8,10 @@
 class CtrlGestRound : public ControlGesture
 {
 public:
-    explicit CtrlGestRound (float angleScale = 1.0f / juce::MathConstants<float>::twoPi);
+    /** One turn of the pointer per range, the generic knob's. */
+    static constexpr float oneTurnPerRange = 1.0f / juce::MathConstants<float>::twoPi;
+
+    explicit CtrlGestRound (float angleScale = oneTurnPerRange);
 
     bool beginGesture (const juce::MouseEvent&, QuilParam&, juce::Rectangle<int> area) override;
     /** Acts only once the pointer has moved since mouse-down; invert is not used. */

@@ -100,13 +100,13 @@ void QuilTextEditor::mouseDown (const juce::MouseEvent& e)
     // is selected and typing replaces it, with or without the window's focus. A caret
     // placed by a second click would let a full field refuse, or a short one mangle,
     // the number typed next.
-    const bool opening = ! isTyping() && ! e.mods.isPopupMenu();
+    const bool popup = e.mods.isPopupMenu(), opening = ! popup && ! isTyping();
     startTyping();
 
     if (opening && isTyping())
         openedText = getText();
 
-    wholeTextPress = ! e.mods.isPopupMenu() && isUntouched();
+    wholeTextPress = ! popup && isUntouched();
 
     if (wholeTextPress)
         selectAll();
