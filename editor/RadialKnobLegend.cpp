@@ -1,7 +1,6 @@
 #include "editor/RadialKnobLegend.h"
 #include "params/QuilParam.h"
 #include "ui/lnf/QuilMetrics.h"
-#include "ui/toolkit/ControlGesture.h"
 
 #include <cmath>
 
@@ -143,8 +142,9 @@ void RadialKnobLegend::mouseExit (const juce::MouseEvent&)
 
 void RadialKnobLegend::mouseDown (const juce::MouseEvent& e)
 {
-    // A pop-up click belongs to MIDI learning.
-    if (ControlGesture::isPopupClick (e.mods) || entries.isEmpty())
+    // Any button sets the entry: the legend carries no parameter index, so no learn
+    // pop-up claims a right-click or control-click here.
+    if (entries.isEmpty())
         return;
 
     setHovered (entryAt (e.getPosition()));

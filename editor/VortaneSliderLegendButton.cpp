@@ -1,6 +1,5 @@
 #include "editor/VortaneSliderLegendButton.h"
 #include "params/QuilParam.h"
-#include "ui/toolkit/ControlGesture.h"
 
 #include <cmath>
 
@@ -27,12 +26,10 @@ bool VortaneSliderLegendButton::showsStep() const noexcept
     return std::abs (param->getRealValue() - (double) value) <= tolerance;
 }
 
-void VortaneSliderLegendButton::mouseDown (const juce::MouseEvent& e)
+void VortaneSliderLegendButton::mouseDown (const juce::MouseEvent&)
 {
-    // A right-click or control-click belongs to MIDI learning.
-    if (ControlGesture::isPopupClick (e.mods))
-        return;
-
+    // Any button sets the step: a label carries no parameter index, so no learn pop-up
+    // claims a right-click or control-click here.
     param->setRealValueAsGesture (value);
 }
 

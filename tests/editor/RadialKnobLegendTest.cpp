@@ -52,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P (Presses, LegendPressTest, ::testing::Values (
     PressCase { "depthMiddle", ParamIndex::cutoffCv1Left, 3, 1, Clicks::left(), 0.0f, 1 },
     PressCase { "resonanceRingEnd", ParamIndex::resonance, 12, -1, Clicks::left(), 1.1f, 11 },
     PressCase { "resonanceThirdStep", ParamIndex::resonance, 12, 3, Clicks::left(), 0.3f, 3 },
-    PressCase { "rightClickIsForLearning", ParamIndex::resonance, 12, 10, Clicks::right(), 0.3f, 3 },
-    PressCase { "controlClickIsForLearning", ParamIndex::resonance, 12, 10, Clicks::control(), 0.3f, 3 },
-    PressCase { "controlClickOnCutoffIsForLearning", ParamIndex::cutoff, 3, 2, Clicks::control(), 0.3f, -1 }),
+    // Any button sets the entry: the legend offers no MIDI learning.
+    PressCase { "rightClickSetsTheEntry", ParamIndex::resonance, 12, 10, Clicks::right(), 1.0f, 10 },
+    PressCase { "controlClickSetsTheEntry", ParamIndex::resonance, 12, 7, Clicks::control(), 0.7f, 7 },
+    PressCase { "controlClickOnCutoffSetsTheEntry", ParamIndex::cutoff, 3, 2, Clicks::control(), 1.0f, 2 }),
     [] (const ::testing::TestParamInfo<PressCase>& caseInfo) { return std::string (caseInfo.param.name); });

@@ -281,13 +281,15 @@ namespace
         const juce::Point<int> learnButton = cutoffKnob - juce::Point<int> (0, 7), learnField = cutoffKnob + juce::Point<int> (0, 17);
         // The cutoff modulation pop-up (110 × 225) lies at (213, 94), left of its button.
         const juce::Point<int> cutoffModulation { 351, 169 }, cv1Column { 245, 202 };
+        // Legend entries: the cutoff's "20k" and "0.6k", IN's "-inf" and its "+12" at the top.
+        const juce::Point<int> cutoffLegend20k { 409, 162 }, cutoffLegend06k { 351, 22 }, inLegendMinimum { 50, 185 }, inLegendMaximum { 50, 93 };
     }
 
     // Its slider area is 128 points high for the depth's range of 2 (-1 .. 1).
     const juce::Point<int> depthUpByHalf { 0, -32 };
 
-    enum class Input { learnFromPopup, dragDepthTwice, backgroundClosesPopup, typedCutoff, typedWhileTheHostKeepsTheKeyboard, oneValueEditor, typedController };
-    const char* const inputNames[] = { "learnFromPopup", "dragDepthTwice", "backgroundClosesPopup", "typedCutoff", "typedWhileTheHostKeepsTheKeyboard", "oneValueEditor", "typedController" };
+    enum class Input { learnFromPopup, dragDepthTwice, backgroundClosesPopup, typedCutoff, typedWhileTheHostKeepsTheKeyboard, oneValueEditor, typedController, legendsTakeAnyButton };
+    const char* const inputNames[] = { "learnFromPopup", "dragDepthTwice", "backgroundClosesPopup", "typedCutoff", "typedWhileTheHostKeepsTheKeyboard", "oneValueEditor", "typedController", "legendsTakeAnyButton" };
 
     using HostedInputTest = Hosting<std::tuple<Format, Input>>;
 }
@@ -415,6 +417,24 @@ TEST_P (HostedInputTest, popupsAndValueEditorsWorkWithRealInput)
             EXPECT_TRUE (stays (cutoff, 1.0f)) << "Cutoff is " << shown (cutoff) << ": CC 118 is still mapped";
             break;
         }
+        case Input::legendsTakeAnyButton:
+        {
+            // A right-click or control-click on a legend entry sets its value as a left
+            // click does: the legends offer no MIDI learning.
+            struct Press { juce::Point<int> at; bool control; juce::AudioProcessorParameter& p; float expected; };
+            const Press presses[] = { { At::cutoffLegend20k, false, cutoff, 1.0f }, { At::cutoffLegend06k, true, cutoff, 0.5f },
+                                      { At::inLegendMinimum, false, in, 0.0f }, { At::inLegendMaximum, true, in, 1.0f } };
+            for (const auto& press : presses)
+            {
+                if (press.control)
+                    window.controlClick (press.at);
+                else
+                    window.click (press.at, 3);
+                EXPECT_TRUE (reaches (press.p, press.expected)) << (press.control ? "control-click" : "right-click") << " at " << press.at.toString()
+                                                                << ": " << press.p.getName (20) << " is " << shown (press.p);
+            }
+            break;
+        }
     }
 }
 
@@ -422,7 +442,7 @@ INSTANTIATE_TEST_SUITE_P (BuiltFormats, HostedInputTest,
                           ::testing::Combine (::testing::Values (Format::vst3, Format::lv2),
                                               ::testing::Values (Input::learnFromPopup, Input::dragDepthTwice, Input::backgroundClosesPopup,
                                                                  Input::typedCutoff, Input::typedWhileTheHostKeepsTheKeyboard, Input::oneValueEditor,
-                                                                 Input::typedController)),
+                                                                 Input::typedController, Input::legendsTakeAnyButton)),
                           [] (const auto& testCase)
                           {
                               return std::string (std::get<0> (testCase.param) == Format::vst3 ? "VST3_" : "LV2_")

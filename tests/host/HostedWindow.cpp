@@ -139,6 +139,17 @@ void HostedWindow::doubleClick (juce::Point<int> at)
     button (1, false);
 }
 
+void HostedWindow::controlClick (juce::Point<int> at)
+{
+    move (at);
+    const auto control = XKeysymToKeycode (x (display), XK_Control_L);
+    XTestFakeKeyEvent (x (display), control, True, CurrentTime);
+    button (1, true);
+    button (1, false);
+    XTestFakeKeyEvent (x (display), control, False, CurrentTime);
+    settle();
+}
+
 void HostedWindow::drag (juce::Point<int> from, juce::Point<int> offset)
 {
     move (from);

@@ -29,6 +29,8 @@ public:
     void move (juce::Point<int> at);
     void click (juce::Point<int> at, int button = 1);
     void doubleClick (juce::Point<int> at);
+    /** A left click with the control key held. */
+    void controlClick (juce::Point<int> at);
     /** Presses at a point, moves by the offset in a few steps and releases there. */
     void drag (juce::Point<int> from, juce::Point<int> offset);
     /** Types text of unshifted keys (digits, lower-case letters, '-', '.', ' ', backspace
