@@ -281,13 +281,16 @@ namespace
         const juce::Point<int> learnButton = cutoffKnob - juce::Point<int> (0, 7), learnField = cutoffKnob + juce::Point<int> (0, 17);
         // The cutoff modulation pop-up (110 × 225) lies at (213, 94), left of its button.
         const juce::Point<int> cutoffModulation { 351, 169 }, cv1Column { 245, 202 };
+        // CV 1's column is 35 points wide at x 228: its right half, and its mode switch below the value texts.
+        const juce::Point<int> cv1RightHalf { 254, 202 }, cv1ModeSwitch { 248, 306 };
     }
 
     // Its slider area is 128 points high for the depth's range of 2 (-1 .. 1).
-    const juce::Point<int> depthUpByHalf { 0, -32 };
+    const juce::Point<int> depthUpByHalf { 0, -32 }, depthUpByTen { 0, -10 };
+    constexpr float tenUp = 10.0f / 128.0f;   // as a normalised value
 
-    enum class Input { learnFromPopup, dragDepthTwice, backgroundClosesPopup, typedCutoff, typedWhileTheHostKeepsTheKeyboard, oneValueEditor, typedController };
-    const char* const inputNames[] = { "learnFromPopup", "dragDepthTwice", "backgroundClosesPopup", "typedCutoff", "typedWhileTheHostKeepsTheKeyboard", "oneValueEditor", "typedController" };
+    enum class Input { learnFromPopup, dragDepthTwice, backgroundClosesPopup, typedCutoff, typedWhileTheHostKeepsTheKeyboard, oneValueEditor, typedController, unlinkedRightHalf };
+    const char* const inputNames[] = { "learnFromPopup", "dragDepthTwice", "backgroundClosesPopup", "typedCutoff", "typedWhileTheHostKeepsTheKeyboard", "oneValueEditor", "typedController", "unlinkedRightHalf" };
 
     using HostedInputTest = Hosting<std::tuple<Format, Input>>;
 }
@@ -415,6 +418,25 @@ TEST_P (HostedInputTest, popupsAndValueEditorsWorkWithRealInput)
             EXPECT_TRUE (stays (cutoff, 1.0f)) << "Cutoff is " << shown (cutoff) << ": CC 118 is still mapped";
             break;
         }
+        case Input::unlinkedRightHalf:
+        {
+            // The switch links CV 1, where the right half moves the left depth the other
+            // way, then unlinks it: the right depth carries on as the negated left one,
+            // the host holds that value, and a drag moves it from there.
+            auto &mode = *byName.at ("Cutoff CV 1 Stereo"), &right = *byName.at ("Cutoff CV 1 Right");
+            window.click (At::cutoffModulation);
+            window.click (At::cv1ModeSwitch);
+            ASSERT_TRUE (reaches (mode, 0.5f)) << "the switch did not link: mode " << shown (mode);
+            window.drag (At::cv1RightHalf, depthUpByTen);
+            ASSERT_TRUE (reaches (depth, 0.5f - tenUp)) << "left depth " << shown (depth);
+            window.click (At::cv1ModeSwitch);
+            ASSERT_TRUE (reaches (mode, 1.0f)) << "the switch did not unlink: mode " << shown (mode);
+            EXPECT_TRUE (reaches (right, 0.5f + tenUp)) << "right depth " << shown (right) << ": the host does not hold the value the right half took";
+            const float own = right.getValue();
+            window.drag (At::cv1RightHalf, depthUpByTen);
+            EXPECT_TRUE (reaches (right, own + tenUp)) << "right depth " << shown (right) << ", wanted " << own + tenUp;
+            break;
+        }
     }
 }
 
@@ -422,7 +444,7 @@ INSTANTIATE_TEST_SUITE_P (BuiltFormats, HostedInputTest,
                           ::testing::Combine (::testing::Values (Format::vst3, Format::lv2),
                                               ::testing::Values (Input::learnFromPopup, Input::dragDepthTwice, Input::backgroundClosesPopup,
                                                                  Input::typedCutoff, Input::typedWhileTheHostKeepsTheKeyboard, Input::oneValueEditor,
-                                                                 Input::typedController)),
+                                                                 Input::typedController, Input::unlinkedRightHalf)),
                           [] (const auto& testCase)
                           {
                               return std::string (std::get<0> (testCase.param) == Format::vst3 ? "VST3_" : "LV2_")
