@@ -12,14 +12,6 @@ QuilParamStereoMod::QuilParamStereoMod (const juce::String& paramName, QuilParam
     setMeta (true);
 }
 
-void QuilParamStereoMod::setValue (float n)
-{
-    QuilParam::setValue (n);
-
-    if (n == 1.0f && left != nullptr && right != nullptr)
-        right->setValue (1.0f - left->getValue());
-}
-
 juce::String QuilParamStereoMod::getText (float n, int) const
 {
     const auto mode = truncateToIndex ((double) toReal (n));

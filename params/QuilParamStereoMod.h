@@ -4,15 +4,15 @@
 
 /** The stereo mode of one destination and control input: 0 "Mono" (the left depth on
     both sides), 1 "Stereo (linked)" (the right side uses the left depth negated),
-    2 "Stereo (unlinked)" (each side its own depth). */
+    2 "Stereo (unlinked)" (each side its own depth).
+
+    Setting the mode never touches the depths: hosts, presets, undo and automation set
+    each parameter on its own, and a depth changed behind the host's back would leave
+    the host with a value the plug-in no longer has. */
 class QuilParamStereoMod : public QuilParam
 {
 public:
     QuilParamStereoMod (const juce::String& name, QuilParam* leftDepth, QuilParam* rightDepth);
-
-    /** Setting the host's top value (unlinked) starts the right depth as the mirror of
-        the left, so that the right side carries on from what linked mode made of it. */
-    void setValue (float newNormalised) override;
 
     juce::String getText (float normalised, int maximumLength) const override;
 

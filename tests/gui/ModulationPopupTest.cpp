@@ -255,6 +255,102 @@ TEST_F (ModulationWindowTest, theWheelStepsTheDepthOfTheHalfUnderThePointer)
     }
 }
 
+namespace
+{
+    /** A parameter's value as a host knows it: the last one it was told. */
+    struct HostView : juce::AudioProcessorParameter::Listener
+    {
+        explicit HostView (juce::AudioProcessorParameter& p) : parameter (p), value (p.getValue()) { parameter.addListener (this); }
+        ~HostView() override { parameter.removeListener (this); }
+        void parameterValueChanged (int, float v) override { value = v; }
+        void parameterGestureChanged (int, bool) override {}
+
+        juce::AudioProcessorParameter& parameter;
+        float value;
+    };
+}
+
+// After the switch has linked CV 1, the mode goes to unlinked: by the switch, by the host,
+// by a preset (the right depth locked), or by undoing a later step to mono. Then the right
+// half shows the right depth's own value, which the host holds too, and one drag or wheel
+// notch there moves it by exactly its step.
+TEST_F (ModulationWindowTest, afterEveryChangeToUnlinkedTheRightHalfShowsAndMovesItsOwnDepth)
+{
+    enum class By { switchClick, host, preset, undo };
+    enum class Move { drag, wheel };
+    struct Case { const char* popup; int destination; By by; Move move; };
+    const Case cases[] = { { "IN", destIn, By::switchClick, Move::drag }, { "Output", destOut, By::switchClick, Move::wheel },
+                           { "Cutoff", destCutoff, By::host, Move::drag }, { "Drive", destDrive, By::preset, Move::wheel },
+                           { "Type", destType, By::undo, Move::drag } };
+    // Normalised steps: 10 units up the 128-unit slider area; one notch (50/256 of a wheel unit) at a fifth of the range per unit.
+    constexpr float dragStep = 10.0f / 128.0f, notchStep = 0.2f * 50.0f / 256.0f;
+
+    ModulationWindow w;
+    w.processor->paramUndo.setClock ([] { static juce::int64 now = 0; return now += 1000; });   // a step per gesture
+
+    for (const auto& c : cases)
+    {
+        auto& data = w.processor->data;
+        auto &left = *data.depth[c.destination][0][0], &right = *data.depth[c.destination][0][1];
+        HostView hostLeft (left), hostRight (right);
+        right.setRealValueNotifyingHost (-0.25f);   // its own value, not the left one's mirror
+        std::unique_ptr<juce::XmlElement> preset;
+        if (c.by == By::preset)
+        {
+            data.stereoMode[c.destination][0]->setRealValueNotifyingHost (2.0f);
+            preset = w.processor->createStateXml (false);
+            data.stereoMode[c.destination][0]->setRealValueNotifyingHost (0.0f);
+            right.setLocked (true);
+        }
+
+        auto& cv1 = w.openColumn (c.popup, 0);
+        const auto rightHalf = cv1.getSliderArea().getCentre().translated (9.0f, 0.0f);
+        const auto modeSwitch = cv1.getModeSwitchArea().toFloat().getCentre();
+        const auto move = [&] (Move how)
+        {
+            if (how == Move::drag)
+                return w.drag (cv1, rightHalf, { { 0, 0, L }, { 0, -10, L } });
+            const auto at = w.inWindow (cv1, rightHalf);
+            w.mouse (at, {});
+            w.eventTime += 10;
+            w.peer().handleMouseWheel (juce::MouseInputSource::InputSourceType::mouse, at, w.eventTime,
+                                       juce::MouseWheelDetails { 0.0f, 50.0f / 256.0f, false, false, false });
+        };
+
+        // Linked: the right half moves the left depth the other way.
+        w.click (cv1, modeSwitch);
+        move (Move::drag);
+        EXPECT_FLOAT_EQ (hostLeft.value, 0.5f - dragStep) << c.popup;
+
+        float expected = right.getValue();
+        switch (c.by)
+        {
+            case By::switchClick: w.click (cv1, modeSwitch); break;
+            case By::host: data.stereoMode[c.destination][0]->setValueNotifyingHost (1.0f); break;
+            case By::preset: w.processor->restoreStateFromXml (preset.get(), false); break;
+            case By::undo:
+                w.click (cv1, modeSwitch);
+                move (Move::drag);
+                expected = right.getValue();
+                w.click (cv1, modeSwitch);
+                ASSERT_EQ (data.stereoMode[c.destination][0]->getRealValue(), 0.0);
+                w.processor->undoManager.undo();
+                break;
+        }
+
+        ASSERT_TRUE (pumpUntil ([&] { return cv1.getMode() == 2; })) << c.popup;
+        EXPECT_FLOAT_EQ (right.getValue(), expected) << c.popup;
+        EXPECT_EQ (hostRight.value, right.getValue()) << c.popup << ": the host holds another right depth";
+        EXPECT_EQ (cv1.getRightText(), right.getCurrentValueAsText()) << c.popup;
+
+        const float before = hostRight.value;
+        move (c.move);
+        EXPECT_FLOAT_EQ (hostRight.value, before + (c.move == Move::drag ? dragStep : notchStep)) << c.popup;
+        EXPECT_EQ (hostRight.value, right.getValue()) << c.popup;
+        right.setLocked (false);
+    }
+}
+
 TEST_F (ModulationWindowTest, popupClicksAndPressesOutsideEveryPartChangeNothing)
 {
     ModulationWindow w;

@@ -283,13 +283,16 @@ namespace
         const juce::Point<int> cutoffModulation { 351, 169 }, cv1Column { 245, 202 };
         // Legend entries: the cutoff's "20k" and "0.6k", IN's "-inf" and its "+12" at the top.
         const juce::Point<int> cutoffLegend20k { 409, 162 }, cutoffLegend06k { 351, 22 }, inLegendMinimum { 50, 185 }, inLegendMaximum { 50, 93 };
+        // CV 1's column is 35 points wide at x 228: its right half, and its mode switch below the value texts.
+        const juce::Point<int> cv1RightHalf { 254, 202 }, cv1ModeSwitch { 248, 306 };
     }
 
     // Its slider area is 128 points high for the depth's range of 2 (-1 .. 1).
-    const juce::Point<int> depthUpByHalf { 0, -32 };
+    const juce::Point<int> depthUpByHalf { 0, -32 }, depthUpByTen { 0, -10 };
+    constexpr float tenUp = 10.0f / 128.0f;   // as a normalised value
 
-    enum class Input { learnFromPopup, dragDepthTwice, backgroundClosesPopup, typedCutoff, typedWhileTheHostKeepsTheKeyboard, oneValueEditor, typedController, legendsTakeAnyButton };
-    const char* const inputNames[] = { "learnFromPopup", "dragDepthTwice", "backgroundClosesPopup", "typedCutoff", "typedWhileTheHostKeepsTheKeyboard", "oneValueEditor", "typedController", "legendsTakeAnyButton" };
+    enum class Input { learnFromPopup, dragDepthTwice, backgroundClosesPopup, typedCutoff, typedWhileTheHostKeepsTheKeyboard, oneValueEditor, typedController, legendsTakeAnyButton, unlinkedRightHalf };
+    const char* const inputNames[] = { "learnFromPopup", "dragDepthTwice", "backgroundClosesPopup", "typedCutoff", "typedWhileTheHostKeepsTheKeyboard", "oneValueEditor", "typedController", "legendsTakeAnyButton", "unlinkedRightHalf" };
 
     using HostedInputTest = Hosting<std::tuple<Format, Input>>;
 }
@@ -435,6 +438,25 @@ TEST_P (HostedInputTest, popupsAndValueEditorsWorkWithRealInput)
             }
             break;
         }
+        case Input::unlinkedRightHalf:
+        {
+            // The switch links CV 1, where the right half moves the left depth the other
+            // way, then unlinks it: the right depth keeps its own value (the default, 0),
+            // and a drag moves it from there by exactly its step.
+            auto &mode = *byName.at ("Cutoff CV 1 Stereo"), &right = *byName.at ("Cutoff CV 1 Right");
+            window.click (At::cutoffModulation);
+            window.click (At::cv1ModeSwitch);
+            ASSERT_TRUE (reaches (mode, 0.5f)) << "the switch did not link: mode " << shown (mode);
+            window.drag (At::cv1RightHalf, depthUpByTen);
+            ASSERT_TRUE (reaches (depth, 0.5f - tenUp)) << "left depth " << shown (depth);
+            window.click (At::cv1ModeSwitch);
+            ASSERT_TRUE (reaches (mode, 1.0f)) << "the switch did not unlink: mode " << shown (mode);
+            EXPECT_TRUE (stays (right, 0.5f)) << "right depth " << shown (right) << ": unlinking changed it";
+            window.drag (At::cv1RightHalf, depthUpByTen);
+            EXPECT_TRUE (reaches (right, 0.5f + tenUp)) << "right depth " << shown (right) << ", wanted " << 0.5f + tenUp;
+            EXPECT_TRUE (stays (depth, 0.5f - tenUp)) << "left depth " << shown (depth) << ": the unlinked right half moved it";
+            break;
+        }
     }
 }
 
@@ -442,7 +464,7 @@ INSTANTIATE_TEST_SUITE_P (BuiltFormats, HostedInputTest,
                           ::testing::Combine (::testing::Values (Format::vst3, Format::lv2),
                                               ::testing::Values (Input::learnFromPopup, Input::dragDepthTwice, Input::backgroundClosesPopup,
                                                                  Input::typedCutoff, Input::typedWhileTheHostKeepsTheKeyboard, Input::oneValueEditor,
-                                                                 Input::typedController, Input::legendsTakeAnyButton)),
+                                                                 Input::typedController, Input::legendsTakeAnyButton, Input::unlinkedRightHalf)),
                           [] (const auto& testCase)
                           {
                               return std::string (std::get<0> (testCase.param) == Format::vst3 ? "VST3_" : "LV2_")

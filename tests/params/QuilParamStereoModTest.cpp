@@ -1,6 +1,6 @@
-// Stereo modes: switching to the host's top value starts the right depth as the
-// mirror image of the left one; other values leave the depths alone. (QuilParamTest
-// checks the host's path on more depths.)
+// Stereo modes: setting a mode, by any value and through the host's path or not,
+// leaves both depths as they are; only the mode itself changes. (QuilParamTest checks
+// the host's path on more depths.)
 #include "support/ProcessorFixture.h"
 #include "params/QuilParamTypes.h"
 
@@ -8,17 +8,17 @@
 
 namespace
 {
-    struct MirrorCase
+    struct ModeCase
     {
         int destination, input;
         double leftReal;
         bool throughHost;
     };
 
-    class StereoModeMirror : public ::testing::TestWithParam<MirrorCase> {};
+    class StereoModeKeepsDepths : public ::testing::TestWithParam<ModeCase> {};
 }
 
-TEST_P (StereoModeMirror, unlinkedTopValueMirrorsTheLeftDepth)
+TEST_P (StereoModeKeepsDepths, everyModeValueLeavesBothDepthsAlone)
 {
     const auto c = GetParam();
     TestProcessor p;
@@ -28,21 +28,20 @@ TEST_P (StereoModeMirror, unlinkedTopValueMirrorsTheLeftDepth)
 
     left->setValue ((float) ((c.leftReal + 1.0) / 2.0));
     right->setValue (0.9f);
-    const double rightBefore = right->getRealValue();
+    const double leftBefore = left->getRealValue(), rightBefore = right->getRealValue();
 
-    // Linked and mono leave the stored depths as they are.
-    mode->setValue (0.5f);
-    EXPECT_EQ (mode->getMode(), 1);
-    mode->setValue (0.0f);
-    EXPECT_EQ (right->getRealValue(), rightBefore);
-
-    if (c.throughHost)
-        mode->setValueNotifyingHost (1.0f);
-    else
-        mode->setValue (1.0f);
-    EXPECT_EQ (mode->getMode(), 2);
-    EXPECT_NEAR (right->getRealValue(), -c.leftReal, 1.0e-6);
-    EXPECT_NEAR (left->getRealValue(), c.leftReal, 1.0e-6);
+    // Linked, mono, unlinked (the host's top value) and back: a depth changed here would
+    // be one the host was never told of.
+    for (const float value : { 0.5f, 0.0f, 1.0f, 0.5f, 1.0f })
+    {
+        if (c.throughHost)
+            mode->setValueNotifyingHost (value);
+        else
+            mode->setValue (value);
+        EXPECT_EQ (mode->getMode(), (int) (value * 2.0f));
+        EXPECT_EQ (right->getRealValue(), rightBefore) << value;
+        EXPECT_EQ (left->getRealValue(), leftBefore) << value;
+    }
 
     // Every other stereo mode's depths stay put.
     for (int d = 0; d < numDestinations; ++d)
@@ -53,7 +52,7 @@ TEST_P (StereoModeMirror, unlinkedTopValueMirrorsTheLeftDepth)
             }
 }
 
-INSTANTIATE_TEST_SUITE_P (Depths, StereoModeMirror, ::testing::Values (
-    MirrorCase { destIn, 0, 0.4, false }, MirrorCase { destCutoff, 1, -0.7, false },
-    MirrorCase { destType, 0, 1.0, false }, MirrorCase { destOut, 1, 0.0, false },
-    MirrorCase { destDrive, 0, -1.0, false }, MirrorCase { destResonance, 0, -0.6, true }));
+INSTANTIATE_TEST_SUITE_P (Depths, StereoModeKeepsDepths, ::testing::Values (
+    ModeCase { destIn, 0, 0.4, false }, ModeCase { destCutoff, 1, -0.7, false },
+    ModeCase { destType, 0, 1.0, false }, ModeCase { destOut, 1, 0.0, false },
+    ModeCase { destDrive, 0, -1.0, false }, ModeCase { destResonance, 0, -0.6, true }));

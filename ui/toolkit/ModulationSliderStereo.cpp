@@ -254,9 +254,15 @@ void ModulationSliderStereo::mouseDown (const juce::MouseEvent& e)
     if (ControlGesture::isPopupClick (e.mods))
         return;
 
+    // The halves as the mode is now, though the poll may not have seen it change yet.
+    updateFromParameters();
+
     // A press outside every part does nothing, whatever was hovered last.
     hovered = partAt (e.getPosition());
     repaint();
+
+    // The drag keeps the parameter and direction it began with, whatever the mode does meanwhile.
+    dragInverted = modeParameter != nullptr && hovered == rightBar && ! split;
 
     if (hovered == leftBar || hovered == rightBar)
         beginDrag (e, *gesture, parameterOf (hovered), dragArea());
@@ -272,6 +278,7 @@ void ModulationSliderStereo::stepMode()
     const double value = modeParameter->getRealValue();
     const double next = value >= modeParameter->getRangeEnd() ? modeParameter->getRangeStart()
                                                               : std::trunc (value) + 1.0;
+
     modeParameter->setRealValueAsGesture ((float) next);
     updateFromParameters();
 }
@@ -279,13 +286,15 @@ void ModulationSliderStereo::stepMode()
 void ModulationSliderStereo::mouseDrag (const juce::MouseEvent& e)
 {
     // Only a press on a bar began a drag; the linked half moves the left depth the other way.
-    continueDrag (e, modeParameter != nullptr && hovered == rightBar && ! split);
+    continueDrag (e, dragInverted);
 }
 
 void ModulationSliderStereo::mouseDoubleClick (const juce::MouseEvent& e)
 {
     if (ControlGesture::isPopupClick (e.mods))
         return;
+
+    updateFromParameters();
 
     switch (hovered)
     {
@@ -316,6 +325,7 @@ void ModulationSliderStereo::mouseWheelMove (const juce::MouseEvent& e, const ju
 {
     // The half under the pointer as the column shows it now: the last hovered part may
     // predate a mode change or lie outside every part.
+    updateFromParameters();
     const auto part = partAt (e.getPosition());
     const float delta = wheelDelta (wheel);
     if ((part != leftBar && part != rightBar) || ! takeWheelEvent (e, delta))
@@ -331,6 +341,7 @@ void ModulationSliderStereo::mouseWheelMove (const juce::MouseEvent& e, const ju
 
 void ModulationSliderStereo::textEditorReturnKeyPressed (juce::TextEditor& editor)
 {
+    updateFromParameters();
     auto& field = &editor == &rightEditor ? rightEditor : valueEditor;
     const bool isRight = &field == &rightEditor;
     const auto text = keepTypedCharacters (field.getText());

@@ -10,7 +10,9 @@
 
     Stereo modes: 0 mono (one bar edits the left depth), 1 linked (the right half
     shows the left depth negated and moves it the other way), 2 unlinked (each half
-    edits its own depth). The control's own parameter is the left depth. */
+    edits its own depth). A change of mode, by whatever path, leaves the depths alone:
+    unlinked, the right half shows and edits the right depth as the host holds it. The
+    control's own parameter is the left depth. */
 class ModulationSliderStereo : public BasicControl
 {
 public:
@@ -79,6 +81,7 @@ private:
     juce::Rectangle<int> leftCaptionArea, rightCaptionArea, leftTextArea, rightTextArea;
     int mode = -1;
     bool stereo = false, inverted = false, split = false;
+    bool dragInverted = false;  // the drag under way moves the left depth from the linked half
     const bool hasMeter;
     const juce::String title;
     ModulationRowColours colours;
