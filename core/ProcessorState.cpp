@@ -108,10 +108,16 @@ void VortaneAudioProcessor::restoreStateFromXml (const juce::XmlElement* preset,
 
     if (hostState)
     {
-        // A "CC" value that is not a parameter index leaves its controller unmapped.
+        // Each "CC" value is kept as its leading integer, even one that names no
+        // parameter: such a controller does nothing when it arrives, and the next
+        // save writes it back as it came. Negative values mean unmapped.
         for (int n = MidiCCListener::numControllers; --n >= 0;)
-            ccMap[n].store (StateNumbers::readIndex (preset->getStringAttribute (controllerAttribute (n)),
-                                                     parameters.size()));
+        {
+            const auto attribute = controllerAttribute (n);
+            ccMap[n].store (preset->hasAttribute (attribute)
+                                ? juce::jmax (-1, StateNumbers::readLeadingInt (preset->getStringAttribute (attribute)))
+                                : -1);
+        }
 
         notifyListeners (learningIndex.load());
     }

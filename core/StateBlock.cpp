@@ -26,14 +26,17 @@ std::unique_ptr<juce::XmlElement> StateBlock::read (const void* data, int sizeIn
         return {};
 
     const auto storedLength = (juce::int64) (juce::int32) juce::ByteOrder::littleEndianInt (bytes + 4);
-    if (storedLength <= 0 || storedLength > (juce::int64) sizeInBytes - headerSize)
+    if (storedLength <= 0)
         return {};
 
-    // The framework counts the text without the terminating zero, but older or
-    // foreign writers may count it; the text ends at the first zero either way.
+    // As the framework reads it: a stored length beyond the block counts only up to
+    // the block's end. The framework counts the text without the terminating zero,
+    // but older or foreign writers may count it; the text ends at the first zero
+    // either way.
+    const auto available = (std::size_t) juce::jmin (storedLength, (juce::int64) sizeInBytes - headerSize);
     const auto* text = bytes + headerSize;
-    const auto* zero = static_cast<const char*> (std::memchr (text, 0, (std::size_t) storedLength));
-    const auto textLength = zero != nullptr ? (std::size_t) (zero - text) : (std::size_t) storedLength;
+    const auto* zero = static_cast<const char*> (std::memchr (text, 0, available));
+    const auto textLength = zero != nullptr ? (std::size_t) (zero - text) : available;
 
     return SafeXml::parse (text, textLength);
 }

@@ -11,8 +11,9 @@ namespace StateBlock
     /** Writes the block for an element into destination (replacing its contents). */
     void write (const juce::XmlElement& element, juce::MemoryBlock& destination);
 
-    /** The element of a block, or null when the block is not a complete, valid one.
-        Unlike the framework's reader this refuses a stored length beyond the block's
-        end, text that is not UTF-8 and XML that SafeXml does not accept. */
+    /** The element of a block, or null when the block is not a valid one. The text
+        runs from offset 8 for the stored length or up to the block's end, whichever
+        is shorter, and ends at its first zero. Unlike the framework's reader this
+        refuses text that is not UTF-8 and XML that SafeXml does not accept. */
     std::unique_ptr<juce::XmlElement> read (const void* data, int sizeInBytes);
 }

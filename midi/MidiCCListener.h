@@ -62,7 +62,9 @@ public:
         when it disarmed it. */
     bool cancelLearning (int parameterIndex);
 
-    /** The parameter a controller moves, or -1 (also for numbers outside 0..127). */
+    /** The map entry of a controller: the parameter it moves, or -1 (also for numbers
+        outside 0..127). An entry restored from a host's state may name no parameter:
+        the processor ignores such a controller when it arrives. */
     int getMappedParameter (int controllerNumber) const noexcept;
 
     /** Controllers 1..117 except 64 (the sustain pedal) can be learnt. */

@@ -1,27 +1,24 @@
 #pragma once
 
 #include <juce_core/juce_core.h>
-#include <memory>
 
 class PresetManager;
 
-/** Applies one preset (its own copy) to the processor while holding the
-    message-manager lock; applies nothing when asked to stop first, or when the
-    manager has queued a later load meanwhile (request is this load's number). */
+/** Applies, while holding the message-manager lock, every preset load that the
+    manager has queued up to and including this one, oldest first; those an earlier
+    job has applied already are not applied again. Applies nothing when asked to stop
+    first. */
 class PresetLoadJob : public juce::ThreadPoolJob
 {
 public:
-    PresetLoadJob (PresetManager& owner, std::unique_ptr<juce::XmlElement> presetToApply, juce::uint64 request);
+    PresetLoadJob (PresetManager& owner, juce::uint64 request);
     ~PresetLoadJob() override;
 
     JobStatus runJob() override;
 
 private:
-    std::unique_ptr<juce::XmlElement> preset;
     PresetManager& manager;
     const juce::uint64 request;
-
-    bool isSuperseded() const noexcept;
 
     JUCE_DECLARE_NON_COPYABLE (PresetLoadJob)
 };

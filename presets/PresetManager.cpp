@@ -254,10 +254,8 @@ void PresetManager::loadPresetAsync (int presetNumber, int)
 
         return copyOf (bank->getChildElement (presetNumber)); });
 
-    // The pool's threads race for the message-manager lock, so the jobs may get it in
-    // any order: each carries its number and applies only while no later one exists.
     if (preset != nullptr)
-        addJob (new PresetLoadJob (*this, std::move (preset), ++latestPresetLoad), true);
+        addJob (new PresetLoadJob (*this, pendingLoads.add (std::move (preset))), true);
 }
 
 void PresetManager::notifyBankListListeners (juce::ThreadPoolJob* job)

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <memory>
 
+#include "presets/PendingPresetLoads.h"
 #include "presets/SharedBankList.h"
 
 /** Owns this instance's view of the process-wide bank list, knows the current
@@ -85,9 +86,8 @@ public:
     void saveBankAsync();
 
     /** Queues applying preset presetNumber of the user bank (controller 119, handed over
-        to the message thread). bank (the controller-118 value) is not used. The last
-        request wins: a load that a later one has superseded applies nothing, so loads
-        never apply out of order. */
+        to the message thread). bank (the controller-118 value) is not used. Every
+        request applies, in the order of the requests, so the last one stays in place. */
     void loadPresetAsync (int presetNumber, int bank);
 
     void addPresetListener (Listener* l) { presetListeners.add (l); }
@@ -133,9 +133,7 @@ private:
     std::atomic<bool> startedLoading { false };
     std::atomic<bool> stopping { false };
 
-    // The number of the last preset load queued; a job applies only while its own
-    // number is still this one.
-    std::atomic<juce::uint64> latestPresetLoad { 0 };
+    PendingPresetLoads pendingLoads;
 
     juce::ListenerList<Listener, juce::Array<Listener*, juce::CriticalSection>> presetListeners;
 

@@ -14,10 +14,10 @@ ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 # Untrusted input (host state, preset elements, controllers, preferences) again
 # under AddressSanitizer and UndefinedBehaviorSanitizer, in a separate build.
 bash "$here/scripts/sanitize.sh" address,undefined \
-    '*StateBlock*:*InvalidBlock*:*StateFuzz*:*StateNumbers*:*ParameterList*:*SafeXml*:*RestorePath*:*ProcessorState*:*MidiControllers*:*ControllerMap*:*Prefs*:*Undo*'
+    '*StateBlock*:*InvalidBlock*:*StateFuzz*:*StateNumbers*:*ParameterList*:*SafeXml*:*RestorePath*:*ProcessorState*:*HostStateController*:*MidiControllers*:*ControllerMap*:*Prefs*:*Undo*'
 
 # The preset manager's jobs, shared bank list and bank files under ThreadSanitizer,
 # and, as untrusted input, under AddressSanitizer and UndefinedBehaviorSanitizer.
-presetTests='BankFile*:SharedBankList*:PresetManager*:LoadPresetByNumber*:BankLoading*:*UserBankFileLoading*:*UnreadableFactoryBank*:*BankRenaming*:*SplitPairs*'
+presetTests='BankFile*:SharedBankList*:PresetManager*:LoadPresetByNumber*:BankLoading*:*PresetRequests*:*UserBankFileLoading*:*UnreadableFactoryBank*:*BankRenaming*:*SplitPairs*'
 bash "$here/scripts/sanitize.sh" thread "$presetTests"
 bash "$here/scripts/sanitize.sh" address,undefined "$presetTests"

@@ -1,10 +1,13 @@
 // Restoring a preset element (from a bank) or a host's state into the processor, and
 // what a preset for a bank leaves out.
+#include "core/StateBlock.h"
 #include "support/ParameterIndex.h"
+#include "support/ProcessorFixture.h"
 #include "support/StateSnapshot.h"
 
 #include <gtest/gtest.h>
 #include <atomic>
+#include <cmath>
 #include <thread>
 
 namespace
@@ -143,29 +146,74 @@ TEST (ProcessorState, aPresetForABankCarriesAFreshIdTheSameValuesAndNoLocksNorCo
     EXPECT_EQ (preset->getStringAttribute ("Parameters"), host->getStringAttribute ("Parameters"));
 }
 
-TEST (ProcessorState, controllerAttributesThatAreNoParameterIndexLeaveTheControllerUnmapped)
+namespace
 {
-    VortaneAudioProcessor p;
-
-    auto xml = presetWith ({});
-    const std::pair<int, const char*> entries[] = {
-        { 1, "0" }, { 2, "43" }, { 3, "44" }, { 4, "-1" }, { 5, "-7" }, { 6, "abc" },
-        { 7, "12abc" }, { 8, "" }, { 9, "99999999999999999999" }, { 10, " 5 " }
+    /** A "CC" attribute of the host's state as it is read, written back and played. */
+    struct ControllerCase
+    {
+        const char* text;
+        int entry;             // the map entry read
+        const char* written;   // the attribute the next save writes, or null for none
     };
-    for (auto [n, text] : entries)
-        xml->setAttribute ("CC" + juce::String (n), text);
-    xml->setAttribute ("CC128", "1");
-    xml->setAttribute ("CC007", "1");
 
-    for (auto& entry : p.ccMap)
-        entry = 2;
+    void PrintTo (const ControllerCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 
-    p.restoreStateFromXml (xml.get(), true);
-
-    ASSERT_EQ (p.getParameters().size(), (int) numParams);
-    for (int n = 0; n < MidiCCListener::numControllers; ++n)
-        EXPECT_EQ (p.ccMap[n].load(), n == 1 ? 0 : n == 2 ? 43 : n == 10 ? 5 : -1) << n;
+    class HostStateControllerTest : public ::testing::TestWithParam<ControllerCase> {};
 }
+
+TEST_P (HostStateControllerTest, keepsTheLeadingIntegerWritesItBackAndMovesOnlyAParameterItNames)
+{
+    const auto& c = GetParam();
+    TestProcessor p;
+    for (auto* prm : p->getParameters())
+        prm->setValue (0.1f);
+
+    auto xml = presetWith ("Cutoff:0.1,");
+    xml->setAttribute ("CC7", c.text);
+    xml->setAttribute ("CC128", "1");   // no such controller
+    xml->setAttribute ("CC007", "1");   // not the attribute of controller 7
+    for (auto& entry : p->ccMap)
+        entry = 2;   // every entry is rewritten, missing ones as unmapped
+
+    juce::MemoryBlock block;
+    StateBlock::write (*xml, block);
+    loadState (*p, block);
+
+    for (int n = 0; n < MidiCCListener::numControllers; ++n)
+        ASSERT_EQ (p->ccMap[n].load(), n == 7 ? c.entry : -1) << n;
+
+    // Learning another controller for a parameter leaves the entry alone.
+    p->learningIndex = (int) driveMode;
+    auto buffer = p.makeBuffer (64);
+    juce::MidiBuffer learn;
+    learn.addEvent (juce::MidiMessage::controllerEvent (1, 9, 0), 0);
+    p->processBlock (buffer, learn);
+    EXPECT_EQ (p->ccMap[7].load(), c.entry);
+
+    const auto resaved = saveState (*p);
+    const auto saved = StateBlock::read (resaved.getData(), (int) resaved.getSize());
+    ASSERT_NE (saved, nullptr);
+    EXPECT_EQ (saved->getStringAttribute ("CC7", "none"), c.written != nullptr ? c.written : "none");
+
+    // Controller 7 at 127 moves the parameter the entry names, and nothing when it names none.
+    auto expected = StateSnapshot::of (*p);
+    if (c.entry >= 0 && c.entry < (int) numParams)
+        expected.values[(size_t) c.entry] = 1.0f;
+    juce::MidiBuffer midi;
+    midi.addEvent (juce::MidiMessage::controllerEvent (1, 7, 127), 0);
+    p->processBlock (buffer, midi);
+    EXPECT_TRUE (StateSnapshot::of (*p) == expected);
+    for (int ch = 0; ch < buffer.getNumChannels(); ++ch)
+        EXPECT_TRUE (std::isfinite (buffer.getMagnitude (ch, 0, buffer.getNumSamples())));
+}
+
+INSTANTIATE_TEST_SUITE_P (Attributes, HostStateControllerTest, ::testing::Values (
+    ControllerCase { "0", 0, "0" }, ControllerCase { "43", 43, "43" }, ControllerCase { " 5 ", 5, "5" },
+    ControllerCase { "3x", 3, "3" }, ControllerCase { "12abc", 12, "12" }, ControllerCase { "abc", 0, "0" },
+    ControllerCase { "", 0, "0" },                                        // no number reads as 0
+    ControllerCase { "44", 44, "44" }, ControllerCase { "99", 99, "99" },  // past the last parameter
+    ControllerCase { "99999999999999999999", 2147483647, "2147483647" },
+    ControllerCase { "-1", -1, nullptr }, ControllerCase { "-7", -1, nullptr }));   // negative: unmapped
 
 TEST (ProcessorState, savedPresetNameBankAndIdAlwaysBelongTogether)
 {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <map>
 
 enum class Format { vst3, lv2 };
@@ -243,6 +244,84 @@ TEST_P (HostedPluginTest, stateRestoresEveryParameterInAFreshInstance)
     const auto out = render (*restored, blockSize, 1.0f);
     for (int ch = 0; ch < restored->getTotalNumOutputChannels(); ++ch)
         EXPECT_TRUE (std::isfinite (out.getRMSLevel (ch, 0, blockSize)) && std::isfinite (out.getMagnitude (ch, 0, blockSize))) << "channel " << ch;
+}
+
+namespace
+{
+    /** Where each format's host keeps the plug-in's own state block in the state it saves:
+        VST3 as the text of the "IComponent" element, LV2 as the "StateString" literal,
+        both in the framework's base-64 form. */
+    juce::MemoryBlock pluginBlockOf (Format format, const juce::MemoryBlock& hostState)
+    {
+        juce::MemoryBlock block;
+        if (format == Format::vst3)
+        {
+            if (auto xml = juce::AudioProcessor::getXmlFromBinary (hostState.getData(), (int) hostState.getSize()))
+                if (auto* component = xml->getChildByName ("IComponent"))
+                    block.fromBase64Encoding (component->getAllSubText());
+        }
+        else
+        {
+            const auto text = hostState.toString().fromFirstOccurrenceOf ("StateString>", false, false);
+            block.fromBase64Encoding (text.fromFirstOccurrenceOf ("\"", false, false).upToFirstOccurrenceOf ("\"", false, false));
+        }
+        return block;
+    }
+
+    juce::MemoryBlock withPluginBlock (Format format, const juce::MemoryBlock& hostState, const juce::MemoryBlock& block)
+    {
+        juce::MemoryBlock result;
+        if (format == Format::vst3)
+        {
+            if (auto xml = juce::AudioProcessor::getXmlFromBinary (hostState.getData(), (int) hostState.getSize()))
+                if (auto* component = xml->getChildByName ("IComponent"))
+                {
+                    component->deleteAllTextElements();
+                    component->addTextElement (block.toBase64Encoding());
+                    juce::AudioProcessor::copyXmlToBinary (*xml, result);
+                }
+        }
+        else
+        {
+            const auto text = hostState.toString();
+            const auto start = text.indexOf (text.indexOf ("StateString>"), "\"") + 1;
+            const auto end = text.indexOf (start, "\"");
+            const auto replaced = text.replaceSection (start, end - start, block.toBase64Encoding());
+            result.replaceAll (replaced.toRawUTF8(), replaced.getNumBytesAsUTF8());
+        }
+        return result;
+    }
+}
+
+TEST_P (HostedPluginTest, aStateBlockLongerThanItsTextRestoresAndKeepsAControllerEntryThatNamesNoParameter)
+{
+    auto plugin = load();
+    ASSERT_NE (plugin, nullptr);
+    juce::MemoryBlock hostState;
+    plugin->getStateInformation (hostState);
+    ASSERT_GT (pluginBlockOf (GetParam(), hostState).getSize(), 8u) << "the plug-in's block is not where this host keeps it";
+
+    // The stored length counts 100 bytes more than the text and its zero.
+    const std::string text = "<Quillmere_Preset name=\"Long\" Parameters=\"Cutoff:0.25,\" CC7=\"99\"/>";
+    juce::MemoryBlock block;
+    juce::MemoryOutputStream out (block, false);
+    out.write ("VC2!", 4);
+    out.writeInt ((int) text.size() + 100);
+    out.write (text.data(), text.size() + 1);
+    out.flush();
+
+    const auto crafted = withPluginBlock (GetParam(), hostState, block);
+    plugin->setStateInformation (crafted.getData(), (int) crafted.getSize());
+    render (*plugin, blockSize, 1.0f);
+    EXPECT_NEAR (parametersByName (*plugin)["Cutoff"]->getValue(), 0.25f, 1.0e-6f);
+
+    // The controller entry that names no parameter is saved again as it came.
+    plugin->getStateInformation (hostState);
+    const auto saved = pluginBlockOf (GetParam(), hostState);
+    ASSERT_GT (saved.getSize(), 8u);
+    const auto savedText = juce::String::fromUTF8 (static_cast<const char*> (saved.getData()) + 8,
+                                                   (int) std::strlen (static_cast<const char*> (saved.getData()) + 8));
+    EXPECT_TRUE (savedText.contains ("name=\"Long\"") && savedText.contains ("CC7=\"99\"")) << savedText;
 }
 
 TEST_P (HostedPluginTest, opensItsWindowAtTheStoredScale)

@@ -246,20 +246,27 @@ TEST_F (BankLoading, controller119BurstsLeaveTheLastPresetInPlaceAndLockedParame
     processor->addPresetListener (&applied);
 
     // Each burst in one block; the bank (controller 118) is not used, and numbers past
-    // the bank's four presets do nothing. The 70 requests overflow the hand-over's ring.
+    // the bank's four presets do nothing. The 70 requests overflow the hand-over's ring,
+    // whose last slot keeps only the newest of those that do not fit.
     std::vector<std::pair<int, int>> overflowing (70, { 119, 3 });
     overflowing.back() = { 119, 2 };
-    const std::pair<std::vector<std::pair<int, int>>, const char*> bursts[] = {
-        { { { 118, 3 }, { 119, 0 }, { 119, 3 }, { 119, 1 } }, "0.3" },
+    juce::StringArray ringThenLast;
+    for (int i = 0; i < 64; ++i)
+        ringThenLast.add ("0.7");
+    ringThenLast.add ("0.5");
+    const std::pair<std::vector<std::pair<int, int>>, juce::String> bursts[] = {
+        { { { 118, 3 }, { 119, 0 }, { 119, 3 }, { 119, 1 } }, "0.1 0.7 0.3" },
         { { { 119, 2 }, { 119, 4 } }, "0.5" },
         { { { 119, 127 }, { 119, 4 } }, "" },
-        { { { 119, 1 }, { 119, 3 }, { 119, 0 } }, "0.1" },
-        { overflowing, "0.5" },
+        { { { 119, 1 }, { 119, 3 }, { 119, 0 } }, "0.3 0.7 0.1" },
+        { overflowing, ringThenLast.joinIntoString (" ") },
         { { { 119, 0 } }, "0.1" } };
 
-    // Rounds, because the jobs race for the message-manager lock.
+    // Rounds, because the jobs race for the message-manager lock: every request
+    // applies, in order, and the last one stays in place.
+    juce::String inPlace = "0.5";
     for (int round = 0; round < 10; ++round)
-        for (const auto& [controllers, inPlace] : bursts)
+        for (const auto& [controllers, inOrder] : bursts)
         {
             auto buffer = processor.makeBuffer (64);
             juce::MidiBuffer midi;
@@ -269,8 +276,10 @@ TEST_F (BankLoading, controller119BurstsLeaveTheLastPresetInPlaceAndLockedParame
             processor->processBlock (buffer, midi);
             processor->presetRequests.deliverPending();   // what its timer does next
             ASSERT_TRUE (MessageLoop::waitForIdle (*processor));
-            ASSERT_EQ (applied.take().joinIntoString (" "), inPlace) << round;
-            ASSERT_EQ (processor->getCurrentName(), *inPlace != 0 ? inPlace : "0.5") << round;
+            ASSERT_EQ (applied.take().joinIntoString (" "), inOrder) << round;
+            if (inOrder.isNotEmpty())
+                inPlace = inOrder.fromLastOccurrenceOf (" ", false, false);
+            ASSERT_EQ (processor->getCurrentName(), inPlace) << round;
             ASSERT_FLOAT_EQ (params[cutoff]->getValue(), processor->getCurrentName().getFloatValue()) << round;
         }
 
@@ -280,3 +289,63 @@ TEST_F (BankLoading, controller119BurstsLeaveTheLastPresetInPlaceAndLockedParame
     EXPECT_FLOAT_EQ (params[driveMode]->getValue(), 1.0f);
     EXPECT_FLOAT_EQ (params[drive]->getValue(), 0.0f) << "a parameter the preset leaves out takes its default";
 }
+
+//==============================================================================
+namespace
+{
+    /** Controller 119 requests in blocks some milliseconds apart, and what they leave. */
+    struct RequestCase
+    {
+        const char* label;
+        std::vector<std::vector<int>> blocks;   // the presets asked for in each block
+        int gapMs;
+        const char* applied;                    // the presets applied, in order
+        float in, type;                         // type < 0: its default
+    };
+
+    void PrintTo (const RequestCase& c, std::ostream* os) { *os << c.label; }
+
+    class PresetRequests : public UserBankFileTest,
+                           public ::testing::WithParamInterface<RequestCase> {};
+}
+
+TEST_P (PresetRequests, everyRequestAppliesInTheOrderItArrived)
+{
+    const auto& c = GetParam();
+    writeBankFile (bytesOf (collection ({ "<Quillmere_Bank bank=\"Live\" device=\"Vortane\">"
+                                          "<Quillmere_Preset name=\"A\" bank=\"Live\" uuid=\"a\" Parameters=\"In:0.2,Type:0.4,\"/>"
+                                          "<Quillmere_Preset name=\"B\" bank=\"Live\" uuid=\"b\"/>"
+                                          "<Quillmere_Preset name=\"C\" bank=\"Live\" uuid=\"c\" Parameters=\"In:0.6,\"/>"
+                                          "</Quillmere_Bank>" })));
+    AppliedPresets applied;
+    TestProcessor processor;
+    ASSERT_TRUE (MessageLoop::waitForIdle (*processor));
+    processor->addPresetListener (&applied);
+
+    // The message thread is busy meanwhile: the requests reach the manager together.
+    for (const auto& numbers : c.blocks)
+    {
+        auto buffer = processor.makeBuffer (64);
+        juce::MidiBuffer midi;
+        for (int n : numbers)
+            midi.addEvent (juce::MidiMessage::controllerEvent (1, 119, n), 0);
+        processor->processBlock (buffer, midi);
+        juce::Thread::sleep (c.gapMs);
+    }
+    processor->presetRequests.deliverPending();
+    ASSERT_TRUE (MessageLoop::waitForIdle (*processor));
+
+    const auto names = applied.take();
+    EXPECT_EQ (names.joinIntoString (" "), c.applied);
+    EXPECT_EQ (processor->getCurrentName(), names[names.size() - 1]);
+    EXPECT_FLOAT_EQ (processor->getParameters()[in]->getValue(), c.in);
+    const auto* typeParameter = processor->getParameters()[type];
+    EXPECT_FLOAT_EQ (typeParameter->getValue(), c.type < 0.0f ? typeParameter->getDefaultValue() : c.type);
+    processor->removePresetListener (&applied);
+}
+
+INSTANTIATE_TEST_SUITE_P (Controller119, PresetRequests, ::testing::Values (
+    RequestCase { "A_then_B_without_parameters_10ms_later", { { 0 }, { 1 } }, 10, "A B", 0.2f, 0.4f },
+    RequestCase { "B_then_A_10ms_later", { { 1 }, { 0 } }, 10, "B A", 0.2f, 0.4f },
+    RequestCase { "three_in_a_burst", { { 0, 2, 1 } }, 0, "A C B", 0.6f, -1.0f }),
+    [] (const auto& testCase) { return std::string (testCase.param.label); });

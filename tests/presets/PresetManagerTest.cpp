@@ -102,11 +102,11 @@ TEST (PresetManager, currentPresetTakesAnOldCategoryAsItsBankAndFallsBackToTheFi
     EXPECT_EQ (processor->copyFirstPreset(), nullptr);
 }
 
-TEST (LoadPresetByNumber, picksFromTheUserBankAppliesOnlyTheLastOfABurstAndDropsWhatTheInstanceLeaves)
+TEST (LoadPresetByNumber, picksFromTheUserBankAppliesEveryRequestInOrderAndDropsWhatTheInstanceLeaves)
 {
     struct Case { std::vector<int> numbers; const char* applied; std::vector<int> presetsPerBank; const char* userBankIndex; };
     const Case cases[] = { { { 4 }, "b1/4", { 1, 5 }, "1" },
-                           { { 0, 3, 1 }, "b1/1", { 1, 5 }, "1" },
+                           { { 0, 3, 1 }, "b1/0 b1/3 b1/1", { 1, 5 }, "1" },
                            { { 2, 5 }, "b1/2", { 1, 5 }, "1" },      // the last number is past the end
                            { { 5, 127, -1 }, "", { 1, 5 }, "1" },
                            { { 2 }, "b2/2", { 1, 1, 3 }, "7" },     // index past the last bank
