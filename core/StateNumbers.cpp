@@ -108,9 +108,3 @@ bool StateNumbers::readWholeInt (const juce::String& text, int& result) noexcept
     result = toInt (v);
     return true;
 }
-
-int StateNumbers::readIndex (const juce::String& text, int count) noexcept
-{
-    int v = -1;
-    return readWholeInt (text, v) && v >= 0 && v < count ? v : -1;
-}

@@ -21,8 +21,4 @@ namespace StateNumbers
     /** A whole decimal integer (optional surrounding blanks and sign), saturated
         to the int range. False, leaving result alone, for any other text. */
     bool readWholeInt (const juce::String& text, int& result) noexcept;
-
-    /** A whole decimal integer (optional surrounding blanks and sign) in
-        0 .. count - 1, or -1 when the text is anything else. */
-    int readIndex (const juce::String& text, int count) noexcept;
 }

@@ -38,7 +38,7 @@ TEST (ParameterList, splitsIntoIdentifiersAndValuesAsWrittenAndReadsAHugeListInL
     EXPECT_LT (juce::Time::getMillisecondCounterHiRes() - start, 2000.0);
 }
 
-TEST (StateNumbers, valuesAreFiniteAndWithinZeroToOneAndIndicesWithinTheCount)
+TEST (StateNumbers, valuesAreFiniteAndWithinZeroToOne)
 {
     constexpr float fallback = 0.625f;
     const std::pair<const char*, float> values[] = {
@@ -47,12 +47,6 @@ TEST (StateNumbers, valuesAreFiniteAndWithinZeroToOneAndIndicesWithinTheCount)
         { "-nan", fallback }, { "inf", fallback }, { "-inf", fallback }, { "1e999", fallback }, { "1e99999999999999999999", fallback } };
     for (auto [text, expected] : values)
         EXPECT_FLOAT_EQ (StateNumbers::readNormalised (text, fallback), expected) << text;
-
-    // A controller's parameter index: a whole number below the count, or none (-1).
-    const std::pair<const char*, int> indices[] = { { "0", 0 }, { " 43 ", 43 }, { "44", -1 }, { "-1", -1 }, { "12abc", -1 },
-                                                    { "1e3", -1 }, { "", -1 }, { "99999999999999999999", -1 } };
-    for (auto [text, expected] : indices)
-        EXPECT_EQ (StateNumbers::readIndex (text, 44), expected) << text;
 }
 
 TEST (SafeXml, parsesOnlyWellFormedBoundedValidText)
@@ -105,10 +99,6 @@ TEST (StateNumbers, integersSaturateLockFlagsArePositiveNumbersAndSixDigitValues
     const std::pair<const char*, bool> locks[] = { { "1", true }, { "3x", true }, { "0", false }, { "-1", false }, { "yes", false } };
     for (auto [text, expected] : locks)
         EXPECT_EQ (StateNumbers::readLockFlag (text), expected) << text;
-
-    const std::pair<const char*, int> indices[] = { { "7", 7 }, { "-2", -1 }, { "7x", -1 } };
-    for (auto [text, expected] : indices)
-        EXPECT_EQ (StateNumbers::readIndex (text, 44), expected) << text;
 }
 
 TEST (SafeXml, utf8ValidityRefusesOverlongTruncatedAndZeroBytes)
