@@ -278,7 +278,6 @@ void ModulationSliderStereo::stepMode()
     const double value = modeParameter->getRealValue();
     const double next = value >= modeParameter->getRangeEnd() ? modeParameter->getRangeStart()
                                                               : std::trunc (value) + 1.0;
-
     modeParameter->setRealValueAsGesture ((float) next);
     updateFromParameters();
 }
@@ -294,8 +293,7 @@ void ModulationSliderStereo::mouseDoubleClick (const juce::MouseEvent& e)
     if (ControlGesture::isPopupClick (e.mods))
         return;
 
-    updateFromParameters();
-
+    // The press before it has read the mode already.
     switch (hovered)
     {
         case rightBar:
