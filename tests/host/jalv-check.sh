@@ -5,13 +5,13 @@
 # (dummy driver), so one check's leftovers (an open editor, a pop-up) cannot decide the
 # next. Run on a private display: tests/support/run-with-display.sh.
 # Usage: jalv-check.sh <path to Vortane.lv2> <plug-in URI> [check...]
-# Checks: typing, modulation, learn, one-editor (all when none are named).
+# Checks: typing, modulation, learn, one-editor, legends, unlinked (all when none are named).
 set -uo pipefail
 [ $# -ge 2 ] || { echo "usage: $0 <Vortane.lv2> <URI> [check...]" >&2; exit 2; }
 bundle="$1" uri="$2"
 shift 2
 checks=("$@")
-[ ${#checks[@]} -gt 0 ] || checks=(typing modulation learn one-editor)
+[ ${#checks[@]} -gt 0 ] || checks=(typing modulation learn one-editor legends unlinked)
 [ -n "${DISPLAY:-}" ] || { echo "jalv-check: no DISPLAY (run under run-with-display.sh)" >&2; exit 2; }
 for tool in jackd jack_wait jalv.gtk3 xdotool xwininfo xwd python3 stdbuf flock; do
   command -v "$tool" >/dev/null || { echo "jalv-check: $tool is missing" >&2; exit 2; }
@@ -124,13 +124,14 @@ locate() {
 at() { locate; timeout 3 xdotool mousemove --sync $((X + $1)) $((Y + $2)); sleep 0.15; }
 click() { at "$1" "$2"; xdotool click "${3:-1}"; sleep 0.3; }
 double_click() { at "$1" "$2"; xdotool click --repeat 2 --delay 80 1; sleep 0.4; }
-# Presses at (x, y), moves by dy in steps of 4, releases.
+# Presses at (x, y), moves up by dy in steps of 4 (the last one shorter), releases.
 drag_up() {
   local x="$1" y="$2" dy="$3" step
   at "$x" "$y"
   xdotool mousedown 1
   sleep 0.1
   for ((step = 4; step <= dy; step += 4)); do timeout 3 xdotool mousemove --sync $((X + x)) $((Y + y - step)); sleep 0.03; done
+  ((dy % 4 == 0)) || timeout 3 xdotool mousemove --sync $((X + x)) $((Y + y - dy))
   sleep 0.1
   xdotool mouseup 1
   sleep 0.3
@@ -227,6 +228,43 @@ check_modulation() {
   else fail "a press on the background left the pop-up open (a drag after it moved Cutoff CV 1 Left to $after)"; fi
 }
 
+# A right-click or control-click on a legend entry sets its value, as a left click does.
+check_legends() {
+  click 409 162 3
+  if wait_value Cutoff 0.5 3 "v == 1"; then pass "right-click on \"20k\": cutoff at its top"
+  else fail "a right-click on the cutoff legend's \"20k\" left the cutoff at $(value Cutoff 0.5)"; fi
+  at 50 185
+  xdotool keydown Control_L; sleep 0.1; xdotool click 1; sleep 0.1; xdotool keyup Control_L
+  if wait_value In 0.75 3 "v == 0"; then pass "control-click on IN's \"-inf\": In at 0"
+  else fail "a control-click on IN's legend \"-inf\" left In at $(value In 0.75)"; fi
+}
+
+# CV 1 of the cutoff pop-up linked by its switch, its right half dragged (the left depth
+# moves the other way), then unlinked: the right half moves the right depth from its own
+# value, 10 of the column's 128 units at a time.
+check_unlinked() {
+  local left="Cutoff_20CV_201_20Left" right="Cutoff_20CV_201_20Right" mode="Cutoff_20CV_201_20Stereo" box
+  at "${background[@]}"   # nothing hovered: only the pop-up changes between the shots
+  shoot idle
+  click "${modButton[@]}"
+  shoot open
+  box=($(python3 "$work/shots.py" opened "$work/idle.xwd" "$work/open.xwd" $((modButton[1] + 12)) 2>&1))
+  if [ ${#box[@]} -ne 4 ] || [ $((box[2] - box[0])) -lt 100 ] || [ $((box[2] - box[0])) -gt 120 ]; then
+    fail "the cutoff modulation button opened no pop-up (changed: ${box[*]})"; return
+  fi
+  local rightHalf=($((box[0] + 41)) $((box[1] + 108))) modeSwitch=($((box[0] + 35)) $((box[1] + 212)))
+  click "${modeSwitch[@]}"
+  if ! wait_value $mode 0 3 "v == 0.5"; then fail "the switch did not link CV 1: its mode is $(value $mode 0)"; return; fi
+  drag_up "${rightHalf[@]}" 10
+  if wait_value $left 0.5 3 "v > 0.421 && v < 0.422"; then pass "linked: the right half moved the left depth down to $(value $left 0.5)"
+  else fail "linked: a drag up the right half left Cutoff CV 1 Left at $(value $left 0.5) (wanted 0.421875)"; return; fi
+  click "${modeSwitch[@]}"
+  if ! wait_value $mode 0 3 "v == 1"; then fail "the switch did not unlink CV 1: its mode is $(value $mode 0)"; return; fi
+  drag_up "${rightHalf[@]}" 10
+  if wait_value $right 0.5 3 "v > 0.578 && v < 0.579"; then pass "unlinked: the right half moved the right depth from its own value to $(value $right 0.5)"
+  else fail "unlinked: a drag up the right half left Cutoff CV 1 Right at $(value $right 0.5) (wanted 0.578125)"; fi
+}
+
 # Learning shows only in the window (no JACK tool here sends a controller that a learnt
 # mapping would show in the values): armed, the learn button turns red and reads "Rec".
 check_learn() {
@@ -271,6 +309,8 @@ for current in "${checks[@]}"; do
       modulation) check_modulation ;;
       learn) check_learn ;;
       one-editor) check_one_editor ;;
+      legends) check_legends ;;
+      unlinked) check_unlinked ;;
       *) fail "no such check" ;;
     esac
   else
