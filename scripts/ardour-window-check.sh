@@ -15,6 +15,10 @@
 #      learn pop-up's number field, type 118, Return; again, type 33 over the "CC 118" it
 #      shows -> the field changed (pixels); "CC118", then "CC33" in the plug-in's saved
 #      state names Cutoff
+#   g  right-click the cutoff legend's "20k", control-click IN's "-inf" -> Cutoff 1, In 0
+#      (saved session)
+#   h  cutoff modulation pop-up: link CV 1 with its switch, drag its right half up 10 px,
+#      unlink, drag again -> Left down, then Right up, by 10/128 each (saved session)
 # It also logs which X window holds the focus and what focus/key events the plug-in's
 # own X window gets (xev), since that decides whether typed keys can arrive.
 #
@@ -209,7 +213,9 @@ stop_ardour () {
 # the middle of CV 1 in its pop-up (which spans about x 215-320, y 94-319), and an empty
 # stretch of background.
 VALUE_XY="351 86"; KNOB_XY="290 70"; CUTKNOB_XY="351 104"; IN_VALUE_XY="75 202"; MODBTN_XY="351 169"; CV1_XY="245 202"; BG_XY="180 295"
-POPUP_RECT="90 150 225 140"   # w h x y inside the panel, covered by the mod pop-up's columns
+POPUP_RECT="90 150 225 140"
+# legend entries: the cutoff's "20k" and IN's "-inf"
+LEGEND20K_XY="409 162"; LEGENDINF_XY="50 185"   # w h x y inside the panel, covered by the mod pop-up's columns
 
 check_format () {  # VST3 | LV2
   local fmt=$1 strip_x
@@ -368,6 +374,47 @@ check_format () {  # VST3 | LV2
   if [ "${f_open:-0}" -lt 1500 ]; then verdict="pop-up did not open"
   elif [ "${f_field:-0}" -gt 20 ] && [ "${f_again:-0}" -gt 20 ]; then verdict="field changed both times"; else verdict="field UNCHANGED at least once"; fi
   say "$fmt (f) typed into the learn field after a plain click: px pop-up vs closed $f_open, field after 118 $f_field, after 33 $f_again -> $verdict; saved state CC118: $cc0 -> $cc1 ($([ "$cc1" = 2 ] && echo "Cutoff, index 2" || echo "NOT Cutoff's index 2")), then CC33: $cc2, CC118: $cc3 ($([ "$cc2" = 2 ] && [ "$cc3" = none ] && echo "33 replaced 118 on Cutoff" || echo "NOT 33 in place of 118"))"
+
+  # ---- (g) legends: a right-click on the cutoff's "20k", a control-click on IN's "-inf"
+  local g_cut g_in
+  xdotool mousemove $(at $LEGEND20K_XY) click 3; sleep 0.5
+  xdotool mousemove $(at $LEGENDINF_XY) keydown Control_L click 1 keyup Control_L; sleep 0.5
+  save_session
+  g_cut=$(read_param "$fmt" Cutoff); g_in=$(read_param "$fmt" In)
+  say "$fmt (g) legends: right-click on \"20k\": Cutoff $g_cut ($([ "$g_cut" = 1.0000 ] && echo "set" || echo "NOT set to 1")); control-click on \"-inf\": In $g_in ($([ "$g_in" = 0.0000 ] && echo "set" || echo "NOT set to 0"))"
+
+  # ---- (h) the cutoff pop-up's CV 1 linked by its switch, its right half dragged up
+  # 10 px (the left depth goes down), unlinked, dragged again (the right depth goes up
+  # from its own value); each drag is 10/128 = 0.0781 of the range
+  local h_l0 h_l1 h_r0 h_r1 hx hy
+  drag_right_half () {
+    xdotool mousemove "$hx" "$hy" mousedown 1
+    for s in 4 8 10; do xdotool mousemove "$hx" $((hy - s)); sleep 0.04; done
+    xdotool mouseup 1; sleep 0.5
+  }
+  xdotool mousemove $(at $BG_XY); sleep 0.3
+  shot "$fmt-h-0-closed"
+  xdotool mousemove $(at $MODBTN_XY) click 1; sleep 0.7
+  shot "$fmt-h-1-open"
+  box=$(popup_box "$fmt-h-0-closed" "$fmt-h-1-open" "$jx" "$jy")
+  read -r px py _ _ <<< "$box"
+  if [ -z "$px" ]; then
+    fail "$fmt (h): the cutoff modulation pop-up did not open"
+  else
+    hx=$((jx + px + 41)); hy=$((jy + py + 108))
+    save_session
+    h_l0=$(read_param "$fmt" "Cutoff CV 1 Left"); h_r0=$(read_param "$fmt" "Cutoff CV 1 Right")
+    xdotool mousemove $((jx + px + 35)) $((jy + py + 212)) click 1; sleep 0.5
+    drag_right_half
+    xdotool mousemove $((jx + px + 35)) $((jy + py + 212)) click 1; sleep 0.5
+    save_session
+    h_l1=$(read_param "$fmt" "Cutoff CV 1 Left")
+    drag_right_half
+    save_session
+    h_r1=$(read_param "$fmt" "Cutoff CV 1 Right")
+    say "$fmt (h) unlinked right half: linked, its drag moved Left $h_l0 -> $h_l1 ($(awk -v a="$h_l0" -v b="$h_l1" 'BEGIN { d = a - b; print (d > 0.077 && d < 0.079) ? "down by 10/128" : "NOT down by 10/128" }')); unlinked, its drag moved Right $h_r0 -> $h_r1 ($(awk -v a="$h_r0" -v b="$h_r1" 'BEGIN { d = b - a; print (d > 0.077 && d < 0.079) ? "up by 10/128 from its own value" : "NOT up by 10/128 from its own value" }'))"
+    xdotool mousemove $(at $BG_XY) click 1; sleep 0.5
+  fi
 
   kill "$xev1" "$xev2" 2>/dev/null; wait "$xev1" "$xev2" 2>/dev/null
   say "$fmt focus events on the plug-in's X window: $(grep -c '^FocusIn' "$OUT/xev-$fmt-plugin.log") FocusIn, $(grep -c '^FocusOut' "$OUT/xev-$fmt-plugin.log") FocusOut, $(grep -c '^KeyPress' "$OUT/xev-$fmt-plugin.log") KeyPress (xev-$fmt-plugin.log)"
