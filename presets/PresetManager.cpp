@@ -49,14 +49,15 @@ PresetManager::PresetManager()
         if (list.getNumChildElements() == 0)
             list.addChildElement (makePlaceholderBank().release()); });
 
-    // The list is filled once per process. When an earlier instance was destroyed
-    // before it finished, the list still holds only the placeholder and this
-    // instance starts again.
+    // The list is filled once per process, by the instance that claims it. Every other
+    // instance watches until it is loaded: hosts may build a second instance before
+    // they destroy the first, and when the loader goes before it finished, a watcher
+    // takes the load over.
     if (banks->claimLoading())
-    {
         startedLoading = true;
-        startTimer (500);
-    }
+
+    if (! banks->isLoaded())
+        startTimer (loadDelayMs);
 
     if (auto first = copyFirstPreset())
         setCurrentPresetInfo (*first);
@@ -86,7 +87,21 @@ void PresetManager::timerCallback()
 {
     stopTimer();
 
-    if (startedLoading && ! stopping)
+    if (stopping)
+        return;
+
+    if (! startedLoading && ! banks->isLoaded())
+    {
+        if (! banks->claimLoading())
+        {
+            startTimer (loadDelayMs);   // another instance is loading it
+            return;
+        }
+
+        startedLoading = true;
+    }
+
+    if (startedLoading)
         addJob (new LoadPresetListJob (*this), true);
 }
 

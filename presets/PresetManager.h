@@ -39,7 +39,9 @@ public:
     PresetManager();
     ~PresetManager() override;
 
-    /** Stops the timer, then queues the job that fills the bank list. */
+    /** Stops the timer, then queues the job that fills the bank list when this
+        instance loads it, or takes the load over when its loader went before it
+        finished; while another instance loads it, watches again. */
     void timerCallback() override;
 
     virtual std::unique_ptr<juce::XmlElement> createStateXml (bool withHostState) = 0;
@@ -130,6 +132,7 @@ private:
     juce::SharedResourcePointer<SharedListeners> bankListListeners;
     juce::File userBankFile;
 
+    static constexpr int loadDelayMs = 500;
     std::atomic<bool> startedLoading { false };
     std::atomic<bool> stopping { false };
 
