@@ -324,6 +324,111 @@ TEST_P (HostedPluginTest, aStateBlockLongerThanItsTextRestoresAndKeepsAControlle
     EXPECT_TRUE (savedText.contains ("name=\"Long\"") && savedText.contains ("CC7=\"99\"")) << savedText;
 }
 
+namespace
+{
+    /** The plug-in's own state text, and the values in its parameter list by name (the
+        plug-in's own reading: a VST3 host only learns the changes made in its blocks
+        when an edit controller passes them on). */
+    struct SavedState
+    {
+        SavedState (Format format, juce::AudioPluginInstance& plugin)
+        {
+            juce::MemoryBlock hostState;
+            plugin.getStateInformation (hostState);
+            const auto block = pluginBlockOf (format, hostState);
+            if (block.getSize() > 8)
+            {
+                const auto* start = static_cast<const char*> (block.getData()) + 8;
+                text = juce::String::fromUTF8 (start, (int) strnlen (start, block.getSize() - 8));
+            }
+
+            if (const auto xml = juce::parseXML (text))
+            {
+                name = xml->getStringAttribute ("name");
+                for (const auto& item : juce::StringArray::fromTokens (xml->getStringAttribute ("Parameters"), ",", {}))
+                    if (item.isNotEmpty())
+                        values[item.upToLastOccurrenceOf (":", false, false).trim()] = item.fromLastOccurrenceOf (":", false, false).getFloatValue();
+            }
+        }
+
+        juce::String text, name;
+        std::map<juce::String, float> values;   // "Power" is ".Power Btn" here
+    };
+
+    juce::MidiBuffer controllers (std::initializer_list<std::pair<int, int>> numbersAndValues)
+    {
+        juce::MidiBuffer midi;
+        for (auto [number, value] : numbersAndValues)
+            midi.addEvent (juce::MidiMessage::controllerEvent (1, number, value), 0);
+        return midi;
+    }
+}
+
+// Controller entries from the host's state keep their leading integers, and one that
+// names no parameter moves nothing; two preset requests 10 ms apart both apply. The
+// framework's LV2 host builds a second instance when it prepares, before it drops the
+// first: the one it keeps must load the bank list all the same.
+TEST_P (HostedPluginTest, controllerEntriesFromStateAndPresetRequestsActAsTheyRead)
+{
+    const auto bankFile = juce::File::getSpecialLocation (juce::File::userApplicationDataDirectory).getChildFile ("Quillmere/Vortane/VortanePresets.kqb");
+    ASSERT_TRUE (bankFile.getParentDirectory().createDirectory()
+                 && bankFile.replaceWithText ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Banks IsBankCollection=\"true\" version=\"65793\">\n"
+                                              "<Quillmere_Bank bank=\"Live\" device=\"Vortane\">"
+                                              "<Quillmere_Preset name=\"A\" bank=\"Live\" uuid=\"a\" Parameters=\"In:0.2,Type:0.4,\"/>"
+                                              "<Quillmere_Preset name=\"B\" bank=\"Live\" uuid=\"b\"/>"
+                                              "<Quillmere_Preset name=\"C\" bank=\"Live\" uuid=\"c\" Parameters=\"In:0.6,\"/>"
+                                              "</Quillmere_Bank>\n</Banks>\n"));
+    auto plugin = load();
+    ASSERT_NE (plugin, nullptr);
+    const auto saved = [&] { return SavedState (GetParam(), *plugin); };
+
+    // Controller 7 on Resonance (3), 8 on Power (0), 9 on no parameter.
+    juce::MemoryBlock hostState;
+    plugin->getStateInformation (hostState);
+    const juce::String text = "<Quillmere_Preset name=\"Mapped\" CC9=\"99\" CC8=\"abc\" CC7=\"3x\"/>";
+    juce::MemoryBlock block;
+    juce::MemoryOutputStream out (block, false);
+    out.write ("VC2!", 4);
+    out.writeInt ((int) text.getNumBytesAsUTF8() + 1);
+    out.write (text.toRawUTF8(), text.getNumBytesAsUTF8() + 1);
+    out.flush();
+    const auto crafted = withPluginBlock (GetParam(), hostState, block);
+    plugin->setStateInformation (crafted.getData(), (int) crafted.getSize());
+    render (*plugin, blockSize, 1.0f);
+
+    const auto before = saved().values;
+    ASSERT_EQ (before.size(), 44u);
+    render (*plugin, blockSize, 1.0f, controllers ({ { 9, 127 } }));
+    EXPECT_EQ (saved().values, before) << "a controller that names no parameter moved one";
+
+    render (*plugin, blockSize, 1.0f, controllers ({ { 7, 127 }, { 8, 0 } }));
+    const auto mapped = saved();
+    EXPECT_EQ (mapped.values.at ("Resonance"), 1.0f);
+    EXPECT_EQ (mapped.values.at (".Power Btn"), 0.0f);
+    EXPECT_TRUE (mapped.text.contains ("CC9=\"99\" CC8=\"0\" CC7=\"3\"")) << mapped.text;
+
+    // Asked until the bank list is in and C applies; then A, and B 10 ms later.
+    ASSERT_TRUE (pumpUntil ([&]
+    {
+        render (*plugin, 64, 1.0f, controllers ({ { 119, 2 } }));
+        pumpMessages (100);
+        return saved().name == "C";
+    })) << "the bank list never came in";
+    pumpMessages (200);
+    ASSERT_EQ (saved().values.at ("In"), 0.6f);
+
+    render (*plugin, 64, 1.0f, controllers ({ { 119, 0 } }));
+    juce::Thread::sleep (10);
+    render (*plugin, 64, 1.0f, controllers ({ { 119, 1 } }));
+    EXPECT_TRUE (pumpUntil ([&] { return saved().name == "B"; }));
+    pumpMessages (200);
+    const auto end = saved();
+    EXPECT_EQ (end.name, "B");
+    EXPECT_EQ (end.values.at ("In"), 0.2f) << "A was not applied before B";
+    EXPECT_EQ (end.values.at ("Type"), 0.4f);
+    bankFile.deleteFile();
+}
+
 TEST_P (HostedPluginTest, opensItsWindowAtTheStoredScale)
 {
     if (juce::SystemStats::getEnvironmentVariable ("DISPLAY", {}).isEmpty())
