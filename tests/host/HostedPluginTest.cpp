@@ -291,41 +291,24 @@ namespace
         }
         return result;
     }
-}
 
-TEST_P (HostedPluginTest, aStateBlockLongerThanItsTextRestoresAndKeepsAControllerEntryThatNamesNoParameter)
-{
-    auto plugin = load();
-    ASSERT_NE (plugin, nullptr);
-    juce::MemoryBlock hostState;
-    plugin->getStateInformation (hostState);
-    ASSERT_GT (pluginBlockOf (GetParam(), hostState).getSize(), 8u) << "the plug-in's block is not where this host keeps it";
+    /** Gives the plug-in the host's state with the plug-in's own block made of its
+        magic, a stored length and the text with its zero. */
+    void restoreWithOwnBlock (Format format, juce::AudioPluginInstance& plugin, const std::string& text, int storedLength)
+    {
+        juce::MemoryBlock block;
+        juce::MemoryOutputStream out (block, false);
+        out.write ("VC2!", 4);
+        out.writeInt (storedLength);
+        out.write (text.data(), text.size() + 1);
+        out.flush();
 
-    // The stored length counts 100 bytes more than the text and its zero.
-    const std::string text = "<Quillmere_Preset name=\"Long\" Parameters=\"Cutoff:0.25,\" CC7=\"99\"/>";
-    juce::MemoryBlock block;
-    juce::MemoryOutputStream out (block, false);
-    out.write ("VC2!", 4);
-    out.writeInt ((int) text.size() + 100);
-    out.write (text.data(), text.size() + 1);
-    out.flush();
+        juce::MemoryBlock hostState;
+        plugin.getStateInformation (hostState);
+        const auto crafted = withPluginBlock (format, hostState, block);
+        plugin.setStateInformation (crafted.getData(), (int) crafted.getSize());
+    }
 
-    const auto crafted = withPluginBlock (GetParam(), hostState, block);
-    plugin->setStateInformation (crafted.getData(), (int) crafted.getSize());
-    render (*plugin, blockSize, 1.0f);
-    EXPECT_NEAR (parametersByName (*plugin)["Cutoff"]->getValue(), 0.25f, 1.0e-6f);
-
-    // The controller entry that names no parameter is saved again as it came.
-    plugin->getStateInformation (hostState);
-    const auto saved = pluginBlockOf (GetParam(), hostState);
-    ASSERT_GT (saved.getSize(), 8u);
-    const auto savedText = juce::String::fromUTF8 (static_cast<const char*> (saved.getData()) + 8,
-                                                   (int) std::strlen (static_cast<const char*> (saved.getData()) + 8));
-    EXPECT_TRUE (savedText.contains ("name=\"Long\"") && savedText.contains ("CC7=\"99\"")) << savedText;
-}
-
-namespace
-{
     /** The plug-in's own state text, and the values in its parameter list by name (the
         plug-in's own reading: a VST3 host only learns the changes made in its blocks
         when an edit controller passes them on). */
@@ -364,6 +347,25 @@ namespace
     }
 }
 
+TEST_P (HostedPluginTest, aStateBlockLongerThanItsTextRestoresAndKeepsAControllerEntryThatNamesNoParameter)
+{
+    auto plugin = load();
+    ASSERT_NE (plugin, nullptr);
+    juce::MemoryBlock hostState;
+    plugin->getStateInformation (hostState);
+    ASSERT_GT (pluginBlockOf (GetParam(), hostState).getSize(), 8u) << "the plug-in's block is not where this host keeps it";
+
+    // The stored length counts 100 bytes more than the text and its zero.
+    const std::string text = "<Quillmere_Preset name=\"Long\" Parameters=\"Cutoff:0.25,\" CC7=\"99\"/>";
+    restoreWithOwnBlock (GetParam(), *plugin, text, (int) text.size() + 100);
+    render (*plugin, blockSize, 1.0f);
+    EXPECT_NEAR (parametersByName (*plugin)["Cutoff"]->getValue(), 0.25f, 1.0e-6f);
+
+    // The controller entry that names no parameter is saved again as it came.
+    const SavedState saved (GetParam(), *plugin);
+    EXPECT_TRUE (saved.name == "Long" && saved.text.contains ("CC7=\"99\"")) << saved.text;
+}
+
 // Controller entries from the host's state keep their leading integers, and one that
 // names no parameter moves nothing; two preset requests 10 ms apart both apply. The
 // framework's LV2 host builds a second instance when it prepares, before it drops the
@@ -383,17 +385,8 @@ TEST_P (HostedPluginTest, controllerEntriesFromStateAndPresetRequestsActAsTheyRe
     const auto saved = [&] { return SavedState (GetParam(), *plugin); };
 
     // Controller 7 on Resonance (3), 8 on Power (0), 9 on no parameter.
-    juce::MemoryBlock hostState;
-    plugin->getStateInformation (hostState);
-    const juce::String text = "<Quillmere_Preset name=\"Mapped\" CC9=\"99\" CC8=\"abc\" CC7=\"3x\"/>";
-    juce::MemoryBlock block;
-    juce::MemoryOutputStream out (block, false);
-    out.write ("VC2!", 4);
-    out.writeInt ((int) text.getNumBytesAsUTF8() + 1);
-    out.write (text.toRawUTF8(), text.getNumBytesAsUTF8() + 1);
-    out.flush();
-    const auto crafted = withPluginBlock (GetParam(), hostState, block);
-    plugin->setStateInformation (crafted.getData(), (int) crafted.getSize());
+    const std::string text = "<Quillmere_Preset name=\"Mapped\" CC9=\"99\" CC8=\"abc\" CC7=\"3x\"/>";
+    restoreWithOwnBlock (GetParam(), *plugin, text, (int) text.size() + 1);
     render (*plugin, blockSize, 1.0f);
 
     const auto before = saved().values;
