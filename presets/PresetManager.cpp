@@ -87,22 +87,17 @@ void PresetManager::timerCallback()
 {
     stopTimer();
 
-    if (stopping)
+    if (stopping || banks->isLoaded())
         return;
 
-    if (! startedLoading && ! banks->isLoaded())
+    if (! startedLoading && ! banks->claimLoading())
     {
-        if (! banks->claimLoading())
-        {
-            startTimer (loadDelayMs);   // another instance is loading it
-            return;
-        }
-
-        startedLoading = true;
+        startTimer (loadDelayMs);   // another instance is loading it
+        return;
     }
 
-    if (startedLoading)
-        addJob (new LoadPresetListJob (*this), true);
+    startedLoading = true;
+    addJob (new LoadPresetListJob (*this), true);
 }
 
 //==============================================================================
