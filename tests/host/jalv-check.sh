@@ -195,17 +195,23 @@ check_typing() {
   else fail "typed \"2k\" + Return into the cutoff value editor: cutoff is $(hz "$(value Cutoff 0.5)") Hz, not 2000"; fi
 }
 
-check_modulation() {
-  local depth="Cutoff_20CV_201_20Left" before after box cv1
+# Opens the cutoff modulation pop-up (110 × 225), which opens where the panel puts it:
+# found as what changed on the screen below the button, its corners left in the
+# caller's box. False, with the failure told, when none opened.
+open_cutoff_popup() {
   shoot idle
   click "${modButton[@]}"
   shoot open
-  # The pop-up (110 × 225) opens where the panel puts it: found as what changed on the
-  # screen below the button. Its CV 1 column's middle lies at (32, 108) in it.
   box=($(python3 "$work/shots.py" opened "$work/idle.xwd" "$work/open.xwd" $((modButton[1] + 12)) 2>&1))
   if [ ${#box[@]} -ne 4 ] || [ $((box[2] - box[0])) -lt 100 ] || [ $((box[2] - box[0])) -gt 120 ]; then
-    fail "the cutoff modulation button opened no pop-up (changed: ${box[*]})"; return
+    fail "the cutoff modulation button opened no pop-up (changed: ${box[*]})"; return 1
   fi
+}
+
+check_modulation() {
+  local depth="Cutoff_20CV_201_20Left" before after box cv1
+  open_cutoff_popup || return
+  # Its CV 1 column's middle lies at (32, 108) in it.
   cv1=($((box[0] + 32)) $((box[1] + 108)))
   drag_up "${cv1[@]}" 32
   before="$(value $depth 0.5)"
@@ -245,13 +251,7 @@ check_legends() {
 check_unlinked() {
   local left="Cutoff_20CV_201_20Left" right="Cutoff_20CV_201_20Right" mode="Cutoff_20CV_201_20Stereo" box
   at "${background[@]}"   # nothing hovered: only the pop-up changes between the shots
-  shoot idle
-  click "${modButton[@]}"
-  shoot open
-  box=($(python3 "$work/shots.py" opened "$work/idle.xwd" "$work/open.xwd" $((modButton[1] + 12)) 2>&1))
-  if [ ${#box[@]} -ne 4 ] || [ $((box[2] - box[0])) -lt 100 ] || [ $((box[2] - box[0])) -gt 120 ]; then
-    fail "the cutoff modulation button opened no pop-up (changed: ${box[*]})"; return
-  fi
+  open_cutoff_popup || return
   local rightHalf=($((box[0] + 41)) $((box[1] + 108))) modeSwitch=($((box[0] + 35)) $((box[1] + 212)))
   click "${modeSwitch[@]}"
   if ! wait_value $mode 0 3 "v == 0.5"; then fail "the switch did not link CV 1: its mode is $(value $mode 0)"; return; fi
