@@ -9,8 +9,8 @@
 #   c  cutoff modulation pop-up: drag CV 1 up 32 px -> "Cutoff CV 1 Left" in the saved
 #      session; press the empty background -> pop-up closed? (pixels)
 #   d  right-click the cutoff knob, click "Learn"   -> pop-up changed / closed? (pixels)
-#   e  double-click the cutoff value, then In's, type a value, Return -> only In changed
-#      (saved session), the cutoff's editor closed (pixels)
+#   e  with the keyboard toggle on: double-click the cutoff value, then In's, type a
+#      value, Return -> only In changed (saved session), the cutoff's editor closed (pixels)
 #   f  with the keyboard toggle on: right-click the cutoff knob, one plain click into the
 #      learn pop-up's number field, type 118, Return; again, type 33 over the "CC 118" it
 #      shows -> the field changed (pixels); "CC118", then "CC33" in the plug-in's saved
@@ -321,9 +321,11 @@ check_format () {  # VST3 | LV2
   say "$fmt (d) learn: px vs closed: open $l_open, after click $l_closed; open vs after click $l_change -> $verdict"
   xdotool mousemove $(at $BG_XY) click 1; sleep 0.5
 
-  # ---- (e) one value editor at a time: open the cutoff's, then type into In's
+  # ---- (e) one value editor at a time: open the cutoff's, then type into In's, with
+  # the keyboard toggle on (with it off Ardour may keep the Return from the VST3)
   local ex ey cut0 cut1 in0 in1; read -r ex ey < <(at $VALUE_XY)
   cut0=$(read_param "$fmt" Cutoff); in0=$(read_param "$fmt" In)
+  xdotool mousemove $((tx + 681)) $((ty + 16)) click 1; sleep 0.5
   shot "$fmt-e-0-closed"
   xdotool mousemove "$ex" "$ey" click --repeat 2 --delay 80 1; sleep 0.7
   shot "$fmt-e-1-cutoff-editor"
@@ -331,6 +333,7 @@ check_format () {  # VST3 | LV2
   shot "$fmt-e-2-in-editor"
   xdotool type --delay 80 6; xdotool key Return; sleep 0.7
   shot "$fmt-e-3-typed"
+  xdotool mousemove $((tx + 681)) $((ty + 16)) click 1; sleep 0.5
   save_session
   cut1=$(read_param "$fmt" Cutoff); in1=$(read_param "$fmt" In)
   # the cutoff value's text, as shot before its editor opened
