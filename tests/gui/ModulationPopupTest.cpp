@@ -271,17 +271,18 @@ namespace
 }
 
 // After the switch has linked CV 1, the mode goes to unlinked: by the switch, by the host,
-// by a preset (the right depth locked), or by undoing a later step to mono. Then the right
+// by a preset (the right depth locked), by the host restoring its saved state, or by undoing
+// a later step to mono. Then the right
 // half shows the right depth's own value, which the host holds too, and one drag or wheel
 // notch there moves it by exactly its step.
 TEST_F (ModulationWindowTest, afterEveryChangeToUnlinkedTheRightHalfShowsAndMovesItsOwnDepth)
 {
-    enum class By { switchClick, host, preset, undo };
+    enum class By { switchClick, host, preset, hostState, undo };
     enum class Move { drag, wheel };
     struct Case { const char* popup; int destination; By by; Move move; };
     const Case cases[] = { { "IN", destIn, By::switchClick, Move::drag }, { "Output", destOut, By::switchClick, Move::wheel },
                            { "Cutoff", destCutoff, By::host, Move::drag }, { "Drive", destDrive, By::preset, Move::wheel },
-                           { "Type", destType, By::undo, Move::drag } };
+                           { "Type", destType, By::undo, Move::drag }, { "Resonance", destResonance, By::hostState, Move::wheel } };
     // Normalised steps: 10 units up the 128-unit slider area; one notch (50/256 of a wheel unit) at a fifth of the range per unit.
     constexpr float dragStep = 10.0f / 128.0f, notchStep = 0.2f * 50.0f / 256.0f;
 
@@ -295,6 +296,13 @@ TEST_F (ModulationWindowTest, afterEveryChangeToUnlinkedTheRightHalfShowsAndMove
         HostView hostLeft (left), hostRight (right);
         right.setRealValueNotifyingHost (-0.25f);   // its own value, not the left one's mirror
         std::unique_ptr<juce::XmlElement> preset;
+        juce::MemoryBlock hostState;
+        if (c.by == By::hostState)
+        {
+            data.stereoMode[c.destination][0]->setRealValueNotifyingHost (2.0f);
+            w.processor->getStateInformation (hostState);
+            data.stereoMode[c.destination][0]->setRealValueNotifyingHost (0.0f);
+        }
         if (c.by == By::preset)
         {
             data.stereoMode[c.destination][0]->setRealValueNotifyingHost (2.0f);
@@ -328,6 +336,7 @@ TEST_F (ModulationWindowTest, afterEveryChangeToUnlinkedTheRightHalfShowsAndMove
             case By::switchClick: w.click (cv1, modeSwitch); break;
             case By::host: data.stereoMode[c.destination][0]->setValueNotifyingHost (1.0f); break;
             case By::preset: w.processor->restoreStateFromXml (preset.get(), false); break;
+            case By::hostState: w.processor->setStateInformation (hostState.getData(), (int) hostState.getSize()); break;
             case By::undo:
                 w.click (cv1, modeSwitch);
                 move (Move::drag);
