@@ -109,6 +109,7 @@ void VortaneAudioProcessor::createParameters()
             const auto name = juce::String (destinationNames[d]) + " CV " + inputText + " Stereo";
             auto mode = std::make_unique<QuilParamStereoMod> (name, data.depth[d][input][0], data.depth[d][input][1]);
             data.stereoMode[d][input] = mode.get();
+            stereoMirrors.watch (*mode);
             modeGroup.addChild (std::move (mode));
         }
     }

@@ -3,6 +3,7 @@
 #include "core/StateBlock.h"
 #include "core/StateNumbers.h"
 #include "params/QuilParam.h"
+#include "params/QuilParamStereoMod.h"
 
 namespace
 {
@@ -88,23 +89,41 @@ void VortaneAudioProcessor::restoreStateFromXml (const juce::XmlElement* preset,
     const ParameterList values (preset->getStringAttribute (parametersAttribute));
 
     if (! values.isEmpty())
+    {
+        // The values from before the restore: a stereo mode that unlinks mirrors its
+        // right depth before the depth's own item comes (modes precede depths).
+        juce::Array<float> before;
         for (auto* p : parameters)
-            if (auto* qp = dynamic_cast<QuilParam*> (p))
+            before.add (p->getValue());
+
+        for (int i = 0; i < parameters.size(); ++i)
+            if (auto* qp = dynamic_cast<QuilParam*> (parameters.getUnchecked (i)))
             {
                 if (qp->isLocked() && ! hostState)
                     continue;
 
                 const float fallback = qp->getDefaultValue();
                 const int item = values.indexOf (qp->paramID);
-                const float before = qp->getValue();
-                qp->setValue (item >= 0 ? StateNumbers::readNormalised (values.values[item], fallback) : fallback);
+                const float value = item >= 0 ? StateNumbers::readNormalised (values.values[item], fallback) : fallback;
+
+                // A preset leaves a locked right depth alone, the mirror included.
+                if (auto* mode = dynamic_cast<QuilParamStereoMod*> (qp); mode != nullptr && ! hostState)
+                    mode->setValueKeepingLockedDepth (value);
+                else
+                    qp->setValue (value);
 
                 // Hosts that only learn values through change messages (the LV2
                 // wrapper) would otherwise keep showing the values from before the
                 // restore; the VST3 wrapper ignores these while it sets the state.
-                if (hostState && qp->getValue() != before)
+                if (hostState && qp->getValue() != before.getUnchecked (i))
                     qp->sendValueChangedMessageToListeners (qp->getValue());
             }
+
+        // The host state sets every depth after the modes and has told the host of
+        // each change: a mirror's later notice would only repeat it.
+        if (hostState)
+            stereoMirrors.forgetPending();
+    }
 
     if (hostState)
     {

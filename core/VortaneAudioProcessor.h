@@ -8,6 +8,7 @@
 #include "midi/MidiCCListener.h"
 #include "midi/PrefsFile.h"
 #include "params/QuilParamUndo.h"
+#include "params/StereoMirrorNotices.h"
 #include "presets/PresetManager.h"
 
 /** The plug-in's processor: owns the buses, parameters, synthesiser (the filter
@@ -76,6 +77,7 @@ public:
     bool rotaryKnobs = true;
     juce::UndoManager undoManager;
     QuilParamUndo paramUndo { &undoManager };
+    StereoMirrorNotices stereoMirrors;
     FilterSynth synth { this };
 
     /** Controller 119's requests, carried from the audio thread to the preset manager. */

@@ -12,6 +12,62 @@ QuilParamStereoMod::QuilParamStereoMod (const juce::String& paramName, QuilParam
     setMeta (true);
 }
 
+bool QuilParamStereoMod::unlinks (float n) const noexcept
+{
+    return n == 1.0f && getMode() != 2 && left != nullptr && right != nullptr;
+}
+
+void QuilParamStereoMod::setValue (float n)
+{
+    apply (n, false);
+}
+
+void QuilParamStereoMod::setValueKeepingLockedDepth (float n)
+{
+    apply (n, true);
+}
+
+void QuilParamStereoMod::apply (float n, bool keepLockedDepth)
+{
+    const bool unlinking = unlinks (n);
+    QuilParam::setValue (n);
+
+    if (! unlinking || (keepLockedDepth && right->isLocked()))
+        return;
+
+    const float mirrored = mirror();
+    if (right->getValue() != mirrored)
+    {
+        right->setValue (mirrored);
+        mirrorUntold.store (true, std::memory_order_release);
+    }
+}
+
+void QuilParamStereoMod::setRealValueAsGesture (float realValue)
+{
+    // The mirror goes first, as a gesture of its own: the host hears of it at once, and
+    // the undo history records it in the same transaction as the mode.
+    if (unlinks (toNormalised ((double) realValue)))
+    {
+        const float mirrored = mirror();
+        if (right->getValue() != mirrored)
+        {
+            right->beginChangeGesture();
+            right->setValueNotifyingHost (mirrored);
+            right->endChangeGesture();
+        }
+    }
+
+    QuilParam::setRealValueAsGesture (realValue);
+}
+
+void QuilParamStereoMod::tellHostOfMirror()
+{
+    // The value as it is now: a depth stored or dragged since the mirror wins.
+    if (mirrorUntold.exchange (false, std::memory_order_acquire) && right != nullptr)
+        right->sendValueChangedMessageToListeners (right->getValue());
+}
+
 juce::String QuilParamStereoMod::getText (float n, int) const
 {
     const auto mode = truncateToIndex ((double) toReal (n));

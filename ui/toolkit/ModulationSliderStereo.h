@@ -10,8 +10,9 @@
 
     Stereo modes: 0 mono (one bar edits the left depth), 1 linked (the right half
     shows the left depth negated and moves it the other way), 2 unlinked (each half
-    edits its own depth). A change of mode, by whatever path, leaves the depths alone:
-    unlinked, the right half shows and edits the right depth as the host holds it. The
+    edits its own depth). The switch's step to unlinked starts the right depth as the
+    mirror of the left one (the stereo mode's own rule), so the sound carries on; from
+    then on the right half shows and edits the right depth as the host holds it. The
     control's own parameter is the left depth. */
 class ModulationSliderStereo : public BasicControl
 {
