@@ -1,58 +1,172 @@
-// Stereo modes: setting a mode, by any value and through the host's path or not,
-// leaves both depths as they are; only the mode itself changes. (QuilParamTest checks
-// the host's path on more depths.)
+// Stereo modes: unlinking (the host's top value, from mono or linked) starts the right
+// depth as the mirror of the left one, and the host hears of that depth: at once when a
+// control or undo sets the mode, a moment later on the message thread when the host, a
+// learnt controller or a preset does. (QuilParamTest checks the host's path on more depths.)
+#include "support/AllocationCounter.h"
+#include "support/MessagePump.h"
+#include "support/ParameterIndex.h"
 #include "support/ProcessorFixture.h"
 #include "params/QuilParamTypes.h"
 
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace
 {
-    struct ModeCase
+    /** What a host hears of one parameter: the values it is told, in order. */
+    struct Told : juce::AudioProcessorParameter::Listener
     {
-        int destination, input;
-        double leftReal;
-        bool throughHost;
+        explicit Told (juce::AudioProcessorParameter& p) : parameter (p) { parameter.addListener (this); }
+        ~Told() override { parameter.removeListener (this); }
+        void parameterValueChanged (int, float v) override { values.push_back (v); }
+        void parameterGestureChanged (int, bool) override {}
+
+        juce::AudioProcessorParameter& parameter;
+        std::vector<float> values;
     };
 
-    class StereoModeKeepsDepths : public ::testing::TestWithParam<ModeCase> {};
-}
-
-TEST_P (StereoModeKeepsDepths, everyModeValueLeavesBothDepthsAlone)
-{
-    const auto c = GetParam();
-    TestProcessor p;
-    auto* mode = p->data.stereoMode[c.destination][c.input];
-    auto* left = p->data.depth[c.destination][c.input][0];
-    auto* right = p->data.depth[c.destination][c.input][1];
-
-    left->setValue ((float) ((c.leftReal + 1.0) / 2.0));
-    right->setValue (0.9f);
-    const double leftBefore = left->getRealValue(), rightBefore = right->getRealValue();
-
-    // Linked, mono, unlinked (the host's top value) and back: a depth changed here would
-    // be one the host was never told of.
-    for (const float value : { 0.5f, 0.0f, 1.0f, 0.5f, 1.0f })
+    struct Column
     {
-        if (c.throughHost)
-            mode->setValueNotifyingHost (value);
-        else
-            mode->setValue (value);
-        EXPECT_EQ (mode->getMode(), (int) (value * 2.0f));
-        EXPECT_EQ (right->getRealValue(), rightBefore) << value;
-        EXPECT_EQ (left->getRealValue(), leftBefore) << value;
-    }
+        Column (VortaneAudioProcessor& p, int destination, int input)
+            : mode (*p.data.stereoMode[destination][input]), left (*p.data.depth[destination][input][0]),
+              right (*p.data.depth[destination][input][1])
+        {
+        }
 
-    // Every other stereo mode's depths stay put.
-    for (int d = 0; d < numDestinations; ++d)
-        for (int input = 0; input < 2; ++input)
-            if (d != c.destination || input != c.input)
-            {
-                EXPECT_EQ (p->data.depth[d][input][1]->getRealValue(), 0.0) << d << " " << input;
-            }
+        QuilParamStereoMod& mode;
+        QuilParam &left, &right;
+    };
 }
 
-INSTANTIATE_TEST_SUITE_P (Depths, StereoModeKeepsDepths, ::testing::Values (
-    ModeCase { destIn, 0, 0.4, false }, ModeCase { destCutoff, 1, -0.7, false },
-    ModeCase { destType, 0, 1.0, false }, ModeCase { destOut, 1, 0.0, false },
-    ModeCase { destDrive, 0, -1.0, false }, ModeCase { destResonance, 0, -0.6, true }));
+// Normalised values throughout: the mirror of a left depth n is 1 − n.
+TEST (StereoModeMirror, onlyUnlinkingFromMonoOrLinkedMirrorsTheLeftDepth)
+{
+    struct Case { int destination, input; float left, right; std::vector<float> modes; float rightAfter; bool throughHost; };
+    const Case cases[] = { { destIn, 0, 0.3f, 0.5f, { 1.0f }, 0.7f, false },              // mono → unlinked
+                           { destCutoff, 1, 0.9f, 0.2f, { 0.5f, 1.0f }, 0.1f, true },      // linked → unlinked
+                           { destType, 0, 0.3f, 0.6f, { 0.5f, 0.0f, 0.5f }, 0.6f, false }, // linked and mono keep it
+                           { destOut, 1, 0.0f, 0.6f, { 0.5f, 1.0f }, 1.0f, true } };
+
+    for (const auto& c : cases)
+    {
+        TestProcessor p;
+        Column col (*p, c.destination, c.input);
+        col.left.setValue (c.left);
+        col.right.setValue (c.right);
+
+        for (const float m : c.modes)
+            c.throughHost ? col.mode.setValueNotifyingHost (m) : col.mode.setValue (m);
+        EXPECT_FLOAT_EQ (col.right.getValue(), c.rightAfter) << c.destination;
+        EXPECT_FLOAT_EQ (col.left.getValue(), c.left) << c.destination;
+
+        // Unlinked already: setting it again keeps a right depth set since.
+        col.mode.setValue (1.0f);
+        col.right.setValue (0.25f);
+        col.mode.setValue (1.0f);
+        EXPECT_FLOAT_EQ (col.right.getValue(), 0.25f) << c.destination;
+
+        // Every other depth stays put.
+        for (int i = inCv1Left; i < numParams; ++i)
+            if (&quilParam (*p, i) != &col.left && &quilParam (*p, i) != &col.right)
+            {
+                EXPECT_EQ (quilParam (*p, i).getValue(), 0.5f) << i;
+            }
+    }
+}
+
+// The host, or a learnt controller on the audio thread (without allocating), sets the
+// mode: the host hears of the mirrored depth once, a moment later, and what it hears is
+// the depth as it is then.
+TEST (StereoModeMirror, theHostHearsOfTheMirrorOnceAndOfTheDepthAsItIsThen)
+{
+    enum class By { host, controller, hostThenStored };
+    for (const auto by : { By::host, By::controller, By::hostThenStored })
+    {
+        TestProcessor p;
+        Column col (*p, destIn, 0);
+        Told host (col.right);
+        col.left.setValue (0.3f);
+
+        if (by == By::controller)
+        {
+            p->ccMap[20].store (inCv1Stereo);
+            auto buffer = p.makeBuffer (64);
+            juce::MidiBuffer midi;
+            midi.addEvent (juce::MidiMessage::controllerEvent (1, 20, 127), 3);
+            std::size_t allocations = 0;
+            std::thread ([&] { AllocationCounter counter; p->processBlock (buffer, midi); allocations = counter.count(); }).join();
+            EXPECT_EQ (allocations, 0u);
+        }
+        else
+        {
+            col.mode.setValueNotifyingHost (1.0f);
+        }
+
+        ASSERT_EQ (col.mode.getMode(), 2);
+        EXPECT_FLOAT_EQ (col.right.getValue(), 0.7f);
+        if (by == By::hostThenStored)
+            col.right.setValue (0.2f);   // a depth stored before the notice goes out
+
+        ASSERT_TRUE (pumpUntil ([&] { return ! host.values.empty(); })) << (int) by;
+        pumpMessages (150);
+        EXPECT_EQ (host.values, std::vector<float> { col.right.getValue() }) << (int) by;
+    }
+}
+
+// Modes come before depths: a preset or the host's state ends with every stored depth as
+// stored, and a preset leaves a locked right depth alone, mirror included. The host state
+// tells the host of each changed depth against the values from before the restore (here
+// the stored depth equals the mirror), and no late notice repeats it.
+TEST (StereoModeMirror, presetsAndHostStateEndWithTheStoredDepthsAndAPresetKeepsALockedOne)
+{
+    struct Case { bool hostState, locked; const char* storedRight; float rightAfter; bool told; };
+    const Case cases[] = { { false, false, "0.2", 0.2f, true }, { false, true, "0.2", 0.4f, false },
+                           { true, true, "0.2", 0.2f, true },   { true, false, "0.7", 0.7f, true } };
+
+    for (const auto& c : cases)
+    {
+        VortaneAudioProcessor p;
+        Column col (p, destIn, 0);
+        col.mode.setValue (0.5f);
+        col.left.setValue (0.3f);
+        col.right.setValue (0.4f);
+        col.right.setLocked (c.locked);
+        Told host (col.right);
+
+        juce::XmlElement preset ("Quillmere_Preset");
+        preset.setAttribute ("Parameters", juce::String ("In CV 1 Stereo:1,In CV 1 Left:0.3,In CV 1 Right:") + c.storedRight + ",");
+        p.restoreStateFromXml (&preset, c.hostState);
+        pumpMessages (150);
+
+        EXPECT_EQ (col.mode.getMode(), 2);
+        EXPECT_FLOAT_EQ (col.right.getValue(), c.rightAfter) << c.hostState << c.locked;
+        EXPECT_EQ (host.values, c.told ? std::vector<float> { col.right.getValue() } : std::vector<float> {}) << c.hostState << c.locked;
+    }
+}
+
+// The column's switch sets the mode as a gesture: the mirror is a gesture of its own that
+// the host hears at once, and one undo gives back linked mode and the old right depth.
+TEST (StereoModeMirror, aControlsUnlinkingAndItsMirrorAreOneUndoStep)
+{
+    VortaneAudioProcessor p;
+    p.paramUndo.setClock ([]() -> juce::int64 { return 1'000'000; });
+    Column col (p, destIn, 0);
+    col.mode.setValue (0.5f);
+    col.left.setValue (0.3f);
+    col.right.setValue (0.4f);
+    Told host (col.right);
+
+    col.mode.setRealValueAsGesture (2.0f);
+    EXPECT_FLOAT_EQ (col.right.getValue(), 0.7f);
+    ASSERT_EQ (host.values.size(), 1u);
+    EXPECT_FLOAT_EQ (host.values[0], 0.7f);
+
+    ASSERT_TRUE (p.undoManager.undo());
+    EXPECT_EQ (col.mode.getMode(), 1);
+    EXPECT_FLOAT_EQ (col.right.getValue(), 0.4f);
+    EXPECT_FALSE (p.undoManager.canUndo());
+
+    ASSERT_TRUE (p.undoManager.redo());
+    EXPECT_EQ (col.mode.getMode(), 2);
+    EXPECT_FLOAT_EQ (col.right.getValue(), 0.7f);
+}

@@ -1,6 +1,6 @@
 // The parameter classes' own rules: real/normalised mapping, value texts and typed
 // values, what the real-value setters tell the host, the lock flag's listeners, stepped
-// display records and the stereo modes, which move no depth.
+// display records and the stereo modes' mirror.
 #include "support/ParameterIndex.h"
 #include "support/ProcessorFixture.h"
 #include "params/QuilParamTypes.h"
@@ -159,7 +159,7 @@ TEST (QuilParam, steppedDisplayRecordShowsNamesAndSnapsTypedValues)
     EXPECT_EQ (p.getText (0.5f, 0), "4");     // 4.5 rounds to even
 }
 
-TEST (QuilParam, stereoModesTopValueMovesNothingButTheMode)
+TEST (QuilParam, stereoModesTopValueMirrorsTheLeftDepthAndMovesNothingElse)
 {
     const struct { int destination, input; double left; } cases[] = {
         { destIn, 0, 0.4 }, { destCutoff, 1, -0.7 }, { destType, 0, 1.0 }, { destResonance, 1, -0.6 } };
@@ -178,7 +178,7 @@ TEST (QuilParam, stereoModesTopValueMovesNothingButTheMode)
 
         mode->setValueNotifyingHost (1.0f);   // the host's path, through setValue
         EXPECT_EQ (mode->getMode(), 2);
-        EXPECT_FLOAT_EQ ((float) right->getRealValue(), 0.8f) << c.destination;
+        EXPECT_NEAR (right->getRealValue(), -c.left, 1.0e-6) << c.destination;
 
         int moved = 0;
         for (auto* param : p->getParameters())
