@@ -270,45 +270,49 @@ namespace
     };
 }
 
-// After the switch has linked CV 1, the mode goes to unlinked: by the switch, by the host,
-// by a preset (the right depth locked), by the host restoring its saved state, or by undoing
-// a later step to mono. Then the right
-// half shows the right depth's own value, which the host holds too, and one drag or wheel
-// notch there moves it by exactly its step.
-TEST_F (ModulationWindowTest, afterEveryChangeToUnlinkedTheRightHalfShowsAndMovesItsOwnDepth)
+// After the switch has linked CV 1 and a drag on the right half has moved the left depth,
+// the mode goes to unlinked: by the switch, by the host, by a preset (the right depth
+// locked), by the host restoring its saved state, or by undoing a later step to mono.
+// Unlinking starts the right depth as the mirror of the left one, except where the preset
+// keeps the locked depth or the state brings its own. The right half shows that depth,
+// the host holds it too, and one drag or wheel notch there moves it by exactly its step.
+// One undo of the switch gives back linked mode and the old right depth.
+TEST_F (ModulationWindowTest, afterEveryChangeToUnlinkedTheRightHalfShowsAndMovesTheDepthTheHostHolds)
 {
     enum class By { switchClick, host, preset, hostState, undo };
     enum class Move { drag, wheel };
-    struct Case { const char* popup; int destination; By by; Move move; };
-    const Case cases[] = { { "IN", destIn, By::switchClick, Move::drag }, { "Output", destOut, By::switchClick, Move::wheel },
-                           { "Cutoff", destCutoff, By::host, Move::drag }, { "Drive", destDrive, By::preset, Move::wheel },
-                           { "Type", destType, By::undo, Move::drag }, { "Resonance", destResonance, By::hostState, Move::wheel } };
+    struct Case { const char* popup; int destination; By by; Move move; bool mirrors; };
+    const Case cases[] = { { "IN", destIn, By::switchClick, Move::drag, true }, { "Output", destOut, By::switchClick, Move::wheel, true },
+                           { "Cutoff", destCutoff, By::host, Move::drag, true }, { "Drive", destDrive, By::preset, Move::wheel, false },
+                           { "Type", destType, By::undo, Move::drag, true }, { "Resonance", destResonance, By::hostState, Move::wheel, false } };
     // Normalised steps: 10 units up the 128-unit slider area; one notch (50/256 of a wheel unit) at a fifth of the range per unit.
-    constexpr float dragStep = 10.0f / 128.0f, notchStep = 0.2f * 50.0f / 256.0f;
+    constexpr float dragStep = 10.0f / 128.0f, notchStep = 0.2f * 50.0f / 256.0f, ownRight = 0.375f;   // real -0.25
 
     ModulationWindow w;
-    w.processor->paramUndo.setClock ([] { static juce::int64 now = 0; return now += 1000; });   // a step per gesture
+    // Each user action is a step of its own; the gestures of one action share its time.
+    static juce::int64 now = 0;
+    w.processor->paramUndo.setClock ([] { return now; });
+    const auto act = [&] (auto&& action) { now += 1000; action(); };
 
     for (const auto& c : cases)
     {
         auto& data = w.processor->data;
         auto &left = *data.depth[c.destination][0][0], &right = *data.depth[c.destination][0][1];
+        auto& mode = *data.stereoMode[c.destination][0];
         HostView hostLeft (left), hostRight (right);
         right.setRealValueNotifyingHost (-0.25f);   // its own value, not the left one's mirror
         std::unique_ptr<juce::XmlElement> preset;
         juce::MemoryBlock hostState;
-        if (c.by == By::hostState)
+        if (c.by == By::hostState || c.by == By::preset)
         {
-            data.stereoMode[c.destination][0]->setRealValueNotifyingHost (2.0f);
-            w.processor->getStateInformation (hostState);
-            data.stereoMode[c.destination][0]->setRealValueNotifyingHost (0.0f);
-        }
-        if (c.by == By::preset)
-        {
-            data.stereoMode[c.destination][0]->setRealValueNotifyingHost (2.0f);
-            preset = w.processor->createStateXml (false);
-            data.stereoMode[c.destination][0]->setRealValueNotifyingHost (0.0f);
-            right.setLocked (true);
+            mode.setRealValueNotifyingHost (2.0f);
+            right.setRealValueNotifyingHost (-0.25f);
+            if (c.by == By::hostState)
+                w.processor->getStateInformation (hostState);
+            else
+                preset = w.processor->createStateXml (false);
+            mode.setRealValueNotifyingHost (0.0f);
+            right.setLocked (c.by == By::preset);
         }
 
         auto& cv1 = w.openColumn (c.popup, 0);
@@ -316,6 +320,7 @@ TEST_F (ModulationWindowTest, afterEveryChangeToUnlinkedTheRightHalfShowsAndMove
         const auto modeSwitch = cv1.getModeSwitchArea().toFloat().getCentre();
         const auto move = [&] (Move how)
         {
+            now += 1000;
             if (how == Move::drag)
                 return w.drag (cv1, rightHalf, { { 0, 0, L }, { 0, -10, L } });
             const auto at = w.inWindow (cv1, rightHalf);
@@ -324,33 +329,44 @@ TEST_F (ModulationWindowTest, afterEveryChangeToUnlinkedTheRightHalfShowsAndMove
             w.peer().handleMouseWheel (juce::MouseInputSource::InputSourceType::mouse, at, w.eventTime,
                                        juce::MouseWheelDetails { 0.0f, 50.0f / 256.0f, false, false, false });
         };
+        const auto clickSwitch = [&] { act ([&] { w.click (cv1, modeSwitch); }); };
 
         // Linked: the right half moves the left depth the other way.
-        w.click (cv1, modeSwitch);
+        clickSwitch();
         move (Move::drag);
         EXPECT_FLOAT_EQ (hostLeft.value, 0.5f - dragStep) << c.popup;
 
-        float expected = right.getValue();
         switch (c.by)
         {
-            case By::switchClick: w.click (cv1, modeSwitch); break;
-            case By::host: data.stereoMode[c.destination][0]->setValueNotifyingHost (1.0f); break;
+            case By::switchClick: clickSwitch(); break;
+            case By::host: mode.setValueNotifyingHost (1.0f); break;
             case By::preset: w.processor->restoreStateFromXml (preset.get(), false); break;
             case By::hostState: w.processor->setStateInformation (hostState.getData(), (int) hostState.getSize()); break;
             case By::undo:
-                w.click (cv1, modeSwitch);
+                clickSwitch();
                 move (Move::drag);
-                expected = right.getValue();
-                w.click (cv1, modeSwitch);
-                ASSERT_EQ (data.stereoMode[c.destination][0]->getRealValue(), 0.0);
+                clickSwitch();
+                ASSERT_EQ (mode.getRealValue(), 0.0);
                 w.processor->undoManager.undo();
                 break;
         }
 
-        ASSERT_TRUE (pumpUntil ([&] { return cv1.getMode() == 2; })) << c.popup;
+        const float expected = c.mirrors ? 1.0f - left.getValue() : ownRight;
+        ASSERT_TRUE (pumpUntil ([&] { return cv1.getMode() == 2 && hostRight.value == right.getValue(); })) << c.popup << ": the host holds another right depth";
         EXPECT_FLOAT_EQ (right.getValue(), expected) << c.popup;
-        EXPECT_EQ (hostRight.value, right.getValue()) << c.popup << ": the host holds another right depth";
         EXPECT_EQ (cv1.getRightText(), right.getCurrentValueAsText()) << c.popup;
+
+        if (c.by == By::switchClick)
+        {
+            // The switch and its mirror undo together, and redo together.
+            ASSERT_TRUE (w.processor->undoManager.undo());
+            EXPECT_EQ (mode.getMode(), 1) << c.popup;
+            EXPECT_FLOAT_EQ (hostRight.value, ownRight) << c.popup;
+            ASSERT_TRUE (w.processor->undoManager.redo());
+            EXPECT_EQ (mode.getMode(), 2) << c.popup;
+            EXPECT_FLOAT_EQ (hostRight.value, expected) << c.popup;
+            ASSERT_TRUE (pumpUntil ([&] { return cv1.getMode() == 2; }));
+        }
 
         const float before = hostRight.value;
         move (c.move);
