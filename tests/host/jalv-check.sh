@@ -246,8 +246,9 @@ check_legends() {
 }
 
 # CV 1 of the cutoff pop-up linked by its switch, its right half dragged (the left depth
-# moves the other way), then unlinked: the right half moves the right depth from its own
-# value, 10 of the column's 128 units at a time.
+# moves the other way), then unlinked: the right depth starts as the left one's mirror
+# (1 - left), so the sound carries on, and the host hears of it; a drag then moves it on
+# from there, 10 of the column's 128 units at a time.
 check_unlinked() {
   local left="Cutoff_20CV_201_20Left" right="Cutoff_20CV_201_20Right" mode="Cutoff_20CV_201_20Stereo" box
   at "${background[@]}"   # nothing hovered: only the pop-up changes between the shots
@@ -260,9 +261,11 @@ check_unlinked() {
   else fail "linked: a drag up the right half left Cutoff CV 1 Left at $(value $left 0.5) (wanted 0.421875)"; return; fi
   click "${modeSwitch[@]}"
   if ! wait_value $mode 0 3 "v == 1"; then fail "the switch did not unlink CV 1: its mode is $(value $mode 0)"; return; fi
+  if wait_value $right 0.5 3 "v > 0.578 && v < 0.579"; then pass "unlinked: the right depth mirrors the left one: $(value $right 0.5)"
+  else fail "unlinked: Cutoff CV 1 Right reads $(value $right 0.5), not the left depth's mirror 0.578125"; return; fi
   drag_up "${rightHalf[@]}" 10
-  if wait_value $right 0.5 3 "v > 0.578 && v < 0.579"; then pass "unlinked: the right half moved the right depth from its own value to $(value $right 0.5)"
-  else fail "unlinked: a drag up the right half left Cutoff CV 1 Right at $(value $right 0.5) (wanted 0.578125)"; fi
+  if wait_value $right 0.5 3 "v > 0.656 && v < 0.657"; then pass "unlinked: the right half moved the right depth on from the mirror to $(value $right 0.5)"
+  else fail "unlinked: a drag up the right half left Cutoff CV 1 Right at $(value $right 0.5) (wanted 0.65625)"; fi
 }
 
 # Learning shows only in the window (no JACK tool here sends a controller that a learnt
