@@ -17,8 +17,9 @@
 #      state names Cutoff
 #   g  right-click the cutoff legend's "20k", control-click IN's "-inf" -> Cutoff 1, In 0
 #      (saved session)
-#   h  cutoff modulation pop-up: link CV 1 with its switch, drag its right half up 10 px,
-#      unlink, drag again -> Left down, then Right up, by 10/128 each (saved session)
+#   h  cutoff modulation pop-up: link CV 1 with its switch, drag its right half up 10 px
+#      -> Left down by 10/128; unlink -> Right the mirror of Left (1 - Left); drag again
+#      -> Right up by 10/128 from the mirror (saved session)
 # It also logs which X window holds the focus and what focus/key events the plug-in's
 # own X window gets (xev), since that decides whether typed keys can arrive.
 #
@@ -387,9 +388,10 @@ check_format () {  # VST3 | LV2
   say "$fmt (g) legends: right-click on \"20k\": Cutoff $g_cut ($([ "$g_cut" = 1.0000 ] && echo "set" || echo "NOT set to 1")); control-click on \"-inf\": In $g_in ($([ "$g_in" = 0.0000 ] && echo "set" || echo "NOT set to 0"))"
 
   # ---- (h) the cutoff pop-up's CV 1 linked by its switch, its right half dragged up
-  # 10 px (the left depth goes down), unlinked, dragged again (the right depth goes up
-  # from its own value); each drag is 10/128 = 0.0781 of the range
-  local h_l0 h_l1 h_r0 h_r1 hx hy
+  # 10 px (the left depth goes down), unlinked (the right depth becomes the left one's
+  # mirror, 1 - left, and Ardour is told), dragged again (the right depth goes up from
+  # the mirror); each drag is 10/128 = 0.0781 of the range
+  local h_l0 h_l1 h_r0 h_rm h_r1 hx hy
   drag_right_half () {
     xdotool mousemove "$hx" "$hy" mousedown 1
     for s in 4 8 10; do xdotool mousemove "$hx" $((hy - s)); sleep 0.04; done
@@ -411,11 +413,11 @@ check_format () {  # VST3 | LV2
     drag_right_half
     xdotool mousemove $((jx + px + 35)) $((jy + py + 212)) click 1; sleep 0.5
     save_session
-    h_l1=$(read_param "$fmt" "Cutoff CV 1 Left")
+    h_l1=$(read_param "$fmt" "Cutoff CV 1 Left"); h_rm=$(read_param "$fmt" "Cutoff CV 1 Right")
     drag_right_half
     save_session
     h_r1=$(read_param "$fmt" "Cutoff CV 1 Right")
-    say "$fmt (h) unlinked right half: linked, its drag moved Left $h_l0 -> $h_l1 ($(awk -v a="$h_l0" -v b="$h_l1" 'BEGIN { d = a - b; print (d > 0.077 && d < 0.079) ? "down by 10/128" : "NOT down by 10/128" }')); unlinked, its drag moved Right $h_r0 -> $h_r1 ($(awk -v a="$h_r0" -v b="$h_r1" 'BEGIN { d = b - a; print (d > 0.077 && d < 0.079) ? "up by 10/128 from its own value" : "NOT up by 10/128 from its own value" }'))"
+    say "$fmt (h) unlinked right half: linked, its drag moved Left $h_l0 -> $h_l1 ($(awk -v a="$h_l0" -v b="$h_l1" 'BEGIN { d = a - b; print (d > 0.077 && d < 0.079) ? "down by 10/128" : "NOT down by 10/128" }')); unlinking set Right $h_r0 -> $h_rm ($(awk -v l="$h_l1" -v r="$h_rm" 'BEGIN { d = r - (1 - l); print (d > -0.0002 && d < 0.0002) ? "the mirror of Left" : "NOT the mirror of Left" }')); unlinked, its drag moved Right $h_rm -> $h_r1 ($(awk -v a="$h_rm" -v b="$h_r1" -v l="$h_l1" 'BEGIN { d = b - a; m = b - (1 - l + 10 / 128); print (d > 0.077 && d < 0.079 && m > -0.0003 && m < 0.0003) ? "up by 10/128 from the mirror" : "NOT up by 10/128 from the mirror" }'))"
     xdotool mousemove $(at $BG_XY) click 1; sleep 0.5
   fi
 
