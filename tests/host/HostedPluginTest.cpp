@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <map>
+#include <vector>
 
 enum class Format { vst3, lv2 };
 
@@ -422,6 +423,51 @@ TEST_P (HostedPluginTest, controllerEntriesFromStateAndPresetRequestsActAsTheyRe
     bankFile.deleteFile();
 }
 
+// The host unlinks In's CV 1 with its left depth at 0.3: the right depth becomes its mirror,
+// 0.7, and the host hears of it a moment later; mono and linked leave the right depth
+// alone. A preset sets the modes before the depths: its stored right depth wins over the
+// mirror, and the mirror's notice tells the host of the stored one (a preset by itself
+// tells the host of no value, in either format).
+TEST_P (HostedPluginTest, unlinkingMirrorsTheLeftDepthIntoTheRightAndAPresetsOwnRightDepthWins)
+{
+    const auto bankFile = juce::File::getSpecialLocation (juce::File::userApplicationDataDirectory).getChildFile ("Quillmere/Vortane/VortanePresets.kqb");
+    ASSERT_TRUE (bankFile.getParentDirectory().createDirectory()
+                 && bankFile.replaceWithText ("<Banks IsBankCollection=\"true\" version=\"65793\"><Quillmere_Bank bank=\"Live\" device=\"Vortane\">"
+                                              "<Quillmere_Preset name=\"Unlinked\" bank=\"Live\" uuid=\"u\" Parameters=\"In CV 1 Stereo:1,In CV 1 Left:0.3,In CV 1 Right:0.2,\"/>"
+                                              "</Quillmere_Bank></Banks>\n"));
+    // The modes the host sets in turn, from mono; none: the preset sets it.
+    struct Row { const char* how; std::vector<float> modes; float right; };
+    const Row rows[] = { { "linked", { 0.5f }, 0.5f }, { "linked, then mono", { 0.5f, 0.0f }, 0.5f }, { "unlinked", { 1.0f }, 0.7f },
+                         { "linked, then unlinked", { 0.5f, 1.0f }, 0.7f }, { "unlinked by a preset", {}, 0.2f } };
+    for (const auto& [how, modes, expected] : rows)
+    {
+        auto plugin = load();
+        ASSERT_NE (plugin, nullptr);
+        const auto byName = parametersByName (*plugin);
+        auto& right = *byName.at ("In CV 1 Right");
+        const auto saved = [&] { return SavedState (GetParam(), *plugin); };
+        byName.at ("In CV 1 Left")->setValue (0.3f);
+        render (*plugin, blockSize, 1.0f);
+        render (*plugin, blockSize, 1.0f);
+
+        for (const auto mode : modes)
+        {
+            byName.at ("In CV 1 Stereo")->setValue (mode);
+            render (*plugin, blockSize, 1.0f);
+        }
+        if (modes.empty())
+            ASSERT_TRUE (pumpUntil ([&] { render (*plugin, 64, 1.0f, controllers ({ { 119, 0 } })); pumpMessages (100); return saved().name == "Unlinked"; }))
+                << "the bank list never came in";
+
+        // Beyond the notice's 50 ms, then until the host and the plug-in's state agree.
+        pumpUntil ([&] { render (*plugin, 64, 1.0f); return false; }, 200);
+        const auto agree = [&] { return std::abs (right.getValue() - expected) < 1.0e-6f && std::abs (saved().values.at ("In CV 1 Right") - expected) < 1.0e-6f; };
+        EXPECT_TRUE (pumpUntil ([&] { render (*plugin, 64, 1.0f); return agree(); }, 3000))
+            << how << ": the host reads " << right.getValue() << ", the state holds " << saved().values.at ("In CV 1 Right") << ", wanted " << expected;
+    }
+    bankFile.deleteFile();
+}
+
 TEST_P (HostedPluginTest, opensItsWindowAtTheStoredScale)
 {
     if (juce::SystemStats::getEnvironmentVariable ("DISPLAY", {}).isEmpty())
@@ -618,8 +664,8 @@ TEST_P (HostedInputTest, popupsAndValueEditorsWorkWithRealInput)
         case Input::unlinkedRightHalf:
         {
             // The switch links CV 1, where the right half moves the left depth the other
-            // way, then unlinks it: the right depth keeps its own value (the default, 0),
-            // and a drag moves it from there by exactly its step.
+            // way, then unlinks it: the right depth becomes the left one's mirror, so the
+            // right half carries on from where it was, and a drag moves it by exactly its step.
             auto &mode = *byName.at ("Cutoff CV 1 Stereo"), &right = *byName.at ("Cutoff CV 1 Right");
             window.click (At::cutoffModulation);
             window.click (At::cv1ModeSwitch);
@@ -628,9 +674,9 @@ TEST_P (HostedInputTest, popupsAndValueEditorsWorkWithRealInput)
             ASSERT_TRUE (reaches (depth, 0.5f - tenUp)) << "left depth " << shown (depth);
             window.click (At::cv1ModeSwitch);
             ASSERT_TRUE (reaches (mode, 1.0f)) << "the switch did not unlink: mode " << shown (mode);
-            EXPECT_TRUE (stays (right, 0.5f)) << "right depth " << shown (right) << ": unlinking changed it";
+            EXPECT_TRUE (reaches (right, 0.5f + tenUp)) << "right depth " << shown (right) << ": not the mirror of the left depth, " << 0.5f + tenUp;
             window.drag (At::cv1RightHalf, depthUpByTen);
-            EXPECT_TRUE (reaches (right, 0.5f + tenUp)) << "right depth " << shown (right) << ", wanted " << 0.5f + tenUp;
+            EXPECT_TRUE (reaches (right, 0.5f + 2.0f * tenUp)) << "right depth " << shown (right) << ", wanted " << 0.5f + 2.0f * tenUp;
             EXPECT_TRUE (stays (depth, 0.5f - tenUp)) << "left depth " << shown (depth) << ": the unlinked right half moved it";
             break;
         }
