@@ -255,21 +255,6 @@ TEST_F (ModulationWindowTest, theWheelStepsTheDepthOfTheHalfUnderThePointer)
     }
 }
 
-namespace
-{
-    /** A parameter's value as a host knows it: the last one it was told. */
-    struct HostView : juce::AudioProcessorParameter::Listener
-    {
-        explicit HostView (juce::AudioProcessorParameter& p) : parameter (p), value (p.getValue()) { parameter.addListener (this); }
-        ~HostView() override { parameter.removeListener (this); }
-        void parameterValueChanged (int, float v) override { value = v; }
-        void parameterGestureChanged (int, bool) override {}
-
-        juce::AudioProcessorParameter& parameter;
-        float value;
-    };
-}
-
 // After the switch has linked CV 1 and a drag on the right half has moved the left depth,
 // the mode goes to unlinked: by the switch, by the host, by a preset (the right depth
 // locked), by the host restoring its saved state, or by undoing a later step to mono.
@@ -299,7 +284,7 @@ TEST_F (ModulationWindowTest, afterEveryChangeToUnlinkedTheRightHalfShowsAndMove
         auto& data = w.processor->data;
         auto &left = *data.depth[c.destination][0][0], &right = *data.depth[c.destination][0][1];
         auto& mode = *data.stereoMode[c.destination][0];
-        HostView hostLeft (left), hostRight (right);
+        GestureCounter hostLeft (left), hostRight (right);
         right.setRealValueNotifyingHost (-0.25f);   // its own value, not the left one's mirror
         std::unique_ptr<juce::XmlElement> preset;
         juce::MemoryBlock hostState;

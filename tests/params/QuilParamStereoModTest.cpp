@@ -4,6 +4,7 @@
 // learnt controller or a preset does. (QuilParamTest checks the host's path on more depths.)
 #include "support/AllocationCounter.h"
 #include "support/MessagePump.h"
+#include "support/MouseEvents.h"
 #include "support/ParameterIndex.h"
 #include "support/ProcessorFixture.h"
 #include "params/QuilParamTypes.h"
@@ -13,18 +14,6 @@
 
 namespace
 {
-    /** What a host hears of one parameter: the values it is told, in order. */
-    struct Told : juce::AudioProcessorParameter::Listener
-    {
-        explicit Told (juce::AudioProcessorParameter& p) : parameter (p) { parameter.addListener (this); }
-        ~Told() override { parameter.removeListener (this); }
-        void parameterValueChanged (int, float v) override { values.push_back (v); }
-        void parameterGestureChanged (int, bool) override {}
-
-        juce::AudioProcessorParameter& parameter;
-        std::vector<float> values;
-    };
-
     struct Column
     {
         Column (VortaneAudioProcessor& p, int destination, int input)
@@ -84,7 +73,7 @@ TEST (StereoModeMirror, theHostHearsOfTheMirrorOnceAndOfTheDepthAsItIsThen)
     {
         TestProcessor p;
         Column col (*p, destIn, 0);
-        Told host (col.right);
+        GestureCounter host (col.right);
         col.left.setValue (0.3f);
 
         if (by == By::controller)
@@ -131,7 +120,7 @@ TEST (StereoModeMirror, presetsAndHostStateEndWithTheStoredDepthsAndAPresetKeeps
         col.left.setValue (0.3f);
         col.right.setValue (0.4f);
         col.right.setLocked (c.locked);
-        Told host (col.right);
+        GestureCounter host (col.right);
 
         juce::XmlElement preset ("Quillmere_Preset");
         preset.setAttribute ("Parameters", juce::String ("In CV 1 Stereo:1,In CV 1 Left:0.3,In CV 1 Right:") + c.storedRight + ",");
@@ -154,7 +143,7 @@ TEST (StereoModeMirror, aControlsUnlinkingAndItsMirrorAreOneUndoStep)
     col.mode.setValue (0.5f);
     col.left.setValue (0.3f);
     col.right.setValue (0.4f);
-    Told host (col.right);
+    GestureCounter host (col.right);
 
     col.mode.setRealValueAsGesture (2.0f);
     EXPECT_FLOAT_EQ (col.right.getValue(), 0.7f);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <juce_audio_processors/juce_audio_processors.h>
+#include <vector>
 
 /** A mouse event on a component, for handlers called directly (no window needed). */
 inline juce::MouseEvent mouseEventAt (juce::Component& component, juce::Point<float> position,
@@ -22,15 +23,23 @@ namespace Clicks
                                                                      | juce::ModifierKeys::ctrlModifier); }
 }
 
-/** Counts a parameter's change gestures and value changes as a host would see them. */
+/** A parameter as a host sees it: its change gestures counted, and the values it is
+    told, in order (value: the last one, or the value when the host started looking). */
 struct GestureCounter : juce::AudioProcessorParameter::Listener
 {
-    explicit GestureCounter (juce::AudioProcessorParameter& p) : parameter (p) { parameter.addListener (this); }
+    explicit GestureCounter (juce::AudioProcessorParameter& p) : parameter (p), value (p.getValue()) { parameter.addListener (this); }
     ~GestureCounter() override { parameter.removeListener (this); }
 
-    void parameterValueChanged (int, float) override { ++valueChanges; }
+    void parameterValueChanged (int, float v) override
+    {
+        ++valueChanges;
+        value = v;
+        values.push_back (v);
+    }
     void parameterGestureChanged (int, bool starting) override { ++(starting ? begins : ends); }
 
     juce::AudioProcessorParameter& parameter;
     int begins = 0, ends = 0, valueChanges = 0;
+    float value;
+    std::vector<float> values;
 };
