@@ -90,11 +90,12 @@ void VortaneAudioProcessor::restoreStateFromXml (const juce::XmlElement* preset,
 
     if (! values.isEmpty())
     {
-        // The values from before the restore: a stereo mode that unlinks mirrors its
-        // right depth before the depth's own item comes (modes precede depths).
+        // The host's values from before the restore: a stereo mode that unlinks mirrors
+        // its right depth before the depth's own item comes (modes precede depths).
         juce::Array<float> before;
-        for (auto* p : parameters)
-            before.add (p->getValue());
+        if (hostState)
+            for (auto* p : parameters)
+                before.add (p->getValue());
 
         for (int i = 0; i < parameters.size(); ++i)
             if (auto* qp = dynamic_cast<QuilParam*> (parameters.getUnchecked (i)))

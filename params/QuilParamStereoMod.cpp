@@ -32,13 +32,9 @@ void QuilParamStereoMod::apply (float n, bool keepLockedDepth)
     const bool unlinking = unlinks (n);
     QuilParam::setValue (n);
 
-    if (! unlinking || (keepLockedDepth && right->isLocked()))
-        return;
-
-    const float mirrored = mirror();
-    if (right->getValue() != mirrored)
+    if (unlinking && ! (keepLockedDepth && right->isLocked()) && ! rightIsMirror())
     {
-        right->setValue (mirrored);
+        right->setValue (mirror());
         mirrorUntold.store (true, std::memory_order_release);
     }
 }
@@ -47,15 +43,11 @@ void QuilParamStereoMod::setRealValueAsGesture (float realValue)
 {
     // The mirror goes first, as a gesture of its own: the host hears of it at once, and
     // the undo history records it in the same transaction as the mode.
-    if (unlinks (toNormalised ((double) realValue)))
+    if (unlinks (toNormalised ((double) realValue)) && ! rightIsMirror())
     {
-        const float mirrored = mirror();
-        if (right->getValue() != mirrored)
-        {
-            right->beginChangeGesture();
-            right->setValueNotifyingHost (mirrored);
-            right->endChangeGesture();
-        }
+        right->beginChangeGesture();
+        right->setValueNotifyingHost (mirror());
+        right->endChangeGesture();
     }
 
     QuilParam::setRealValueAsGesture (realValue);

@@ -56,6 +56,7 @@ private:
     bool unlinks (float newNormalised) const noexcept;
     /** The right depth's normalised value that mirrors the left depth. */
     float mirror() const noexcept { return 1.0f - left->getValue(); }
+    bool rightIsMirror() const noexcept { return right->getValue() == mirror(); }
 
     std::atomic<bool> mirrorUntold { false };
 };
