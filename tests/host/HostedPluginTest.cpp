@@ -339,6 +339,22 @@ namespace
         std::map<juce::String, float> values;   // "Power" is ".Power Btn" here
     };
 
+    /** The user's bank file, under the test's HOME, holding one bank "Live" of the given
+        presets for as long as this lives. */
+    struct UserBank
+    {
+        explicit UserBank (const juce::String& presets)
+            : written (file.getParentDirectory().createDirectory()
+                       && file.replaceWithText ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Banks IsBankCollection=\"true\" version=\"65793\">\n"
+                                                "<Quillmere_Bank bank=\"Live\" device=\"Vortane\">" + presets + "</Quillmere_Bank>\n</Banks>\n"))
+        {
+        }
+        ~UserBank() { file.deleteFile(); }
+
+        const juce::File file = juce::File::getSpecialLocation (juce::File::userApplicationDataDirectory).getChildFile ("Quillmere/Vortane/VortanePresets.kqb");
+        const bool written;
+    };
+
     juce::MidiBuffer controllers (std::initializer_list<std::pair<int, int>> numbersAndValues)
     {
         juce::MidiBuffer midi;
@@ -373,14 +389,10 @@ TEST_P (HostedPluginTest, aStateBlockLongerThanItsTextRestoresAndKeepsAControlle
 // first: the one it keeps must load the bank list all the same.
 TEST_P (HostedPluginTest, controllerEntriesFromStateAndPresetRequestsActAsTheyRead)
 {
-    const auto bankFile = juce::File::getSpecialLocation (juce::File::userApplicationDataDirectory).getChildFile ("Quillmere/Vortane/VortanePresets.kqb");
-    ASSERT_TRUE (bankFile.getParentDirectory().createDirectory()
-                 && bankFile.replaceWithText ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Banks IsBankCollection=\"true\" version=\"65793\">\n"
-                                              "<Quillmere_Bank bank=\"Live\" device=\"Vortane\">"
-                                              "<Quillmere_Preset name=\"A\" bank=\"Live\" uuid=\"a\" Parameters=\"In:0.2,Type:0.4,\"/>"
-                                              "<Quillmere_Preset name=\"B\" bank=\"Live\" uuid=\"b\"/>"
-                                              "<Quillmere_Preset name=\"C\" bank=\"Live\" uuid=\"c\" Parameters=\"In:0.6,\"/>"
-                                              "</Quillmere_Bank>\n</Banks>\n"));
+    const UserBank bank ("<Quillmere_Preset name=\"A\" bank=\"Live\" uuid=\"a\" Parameters=\"In:0.2,Type:0.4,\"/>"
+                         "<Quillmere_Preset name=\"B\" bank=\"Live\" uuid=\"b\"/>"
+                         "<Quillmere_Preset name=\"C\" bank=\"Live\" uuid=\"c\" Parameters=\"In:0.6,\"/>");
+    ASSERT_TRUE (bank.written);
     auto plugin = load();
     ASSERT_NE (plugin, nullptr);
     const auto saved = [&] { return SavedState (GetParam(), *plugin); };
@@ -420,7 +432,6 @@ TEST_P (HostedPluginTest, controllerEntriesFromStateAndPresetRequestsActAsTheyRe
     EXPECT_EQ (end.name, "B");
     EXPECT_EQ (end.values.at ("In"), 0.2f) << "A was not applied before B";
     EXPECT_EQ (end.values.at ("Type"), 0.4f);
-    bankFile.deleteFile();
 }
 
 // The host unlinks In's CV 1 with its left depth at 0.3: the right depth becomes its mirror,
@@ -430,11 +441,8 @@ TEST_P (HostedPluginTest, controllerEntriesFromStateAndPresetRequestsActAsTheyRe
 // tells the host of no value, in either format).
 TEST_P (HostedPluginTest, unlinkingMirrorsTheLeftDepthIntoTheRightAndAPresetsOwnRightDepthWins)
 {
-    const auto bankFile = juce::File::getSpecialLocation (juce::File::userApplicationDataDirectory).getChildFile ("Quillmere/Vortane/VortanePresets.kqb");
-    ASSERT_TRUE (bankFile.getParentDirectory().createDirectory()
-                 && bankFile.replaceWithText ("<Banks IsBankCollection=\"true\" version=\"65793\"><Quillmere_Bank bank=\"Live\" device=\"Vortane\">"
-                                              "<Quillmere_Preset name=\"Unlinked\" bank=\"Live\" uuid=\"u\" Parameters=\"In CV 1 Stereo:1,In CV 1 Left:0.3,In CV 1 Right:0.2,\"/>"
-                                              "</Quillmere_Bank></Banks>\n"));
+    const UserBank bank ("<Quillmere_Preset name=\"Unlinked\" bank=\"Live\" uuid=\"u\" Parameters=\"In CV 1 Stereo:1,In CV 1 Left:0.3,In CV 1 Right:0.2,\"/>");
+    ASSERT_TRUE (bank.written);
     // The modes the host sets in turn, from mono; none: the preset sets it.
     struct Row { const char* how; std::vector<float> modes; float right; };
     const Row rows[] = { { "linked", { 0.5f }, 0.5f }, { "linked, then mono", { 0.5f, 0.0f }, 0.5f }, { "unlinked", { 1.0f }, 0.7f },
@@ -465,7 +473,6 @@ TEST_P (HostedPluginTest, unlinkingMirrorsTheLeftDepthIntoTheRightAndAPresetsOwn
         EXPECT_TRUE (pumpUntil ([&] { render (*plugin, 64, 1.0f); return agree(); }, 3000))
             << how << ": the host reads " << right.getValue() << ", the state holds " << saved().values.at ("In CV 1 Right") << ", wanted " << expected;
     }
-    bankFile.deleteFile();
 }
 
 TEST_P (HostedPluginTest, opensItsWindowAtTheStoredScale)
