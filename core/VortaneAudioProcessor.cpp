@@ -1,6 +1,7 @@
 #include "core/VortaneAudioProcessor.h"
 #include "dsp/CutoffLaw.h"
 #include "dsp/FilterVoice.h"
+#include "params/QuilParam.h"
 
 namespace
 {
@@ -120,12 +121,8 @@ void VortaneAudioProcessor::ccMappedValueChanged (int parameterIndex, float valu
 {
     const auto& params = getParameters();
     if ((unsigned) parameterIndex < (unsigned) params.size())
-        if (auto* p = params[parameterIndex])
-        {
-            p->beginChangeGesture();
-            p->setValueNotifyingHost (value);
-            p->endChangeGesture();
-        }
+        if (auto* p = dynamic_cast<QuilParam*> (params[parameterIndex]))
+            p->setValueAsGesture (value);
 }
 
 void VortaneAudioProcessor::presetSelectRequested (int presetNumber, int bank)

@@ -87,8 +87,13 @@ void QuilParam::setRealValueAsGesture (float realValue)
     if (std::isnan (realValue) || (float) getRealValue() == realValue)
         return;
 
+    setValueAsGesture (toNormalised (realValue));
+}
+
+void QuilParam::setValueAsGesture (float newNormalised)
+{
     beginChangeGesture();
-    setValueNotifyingHost (toNormalised (realValue));
+    setValueNotifyingHost (newNormalised);
     endChangeGesture();
 }
 

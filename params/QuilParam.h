@@ -45,6 +45,9 @@ public:
     virtual void setRealValueNotifyingHost (float realValue);
     /** The same inside a begin/end change gesture (used by controls and undo). */
     virtual void setRealValueAsGesture (float realValue);
+    /** A normalised value inside a begin/end change gesture, told to the host even when
+        unchanged (learnt controllers; the real-value form ends here too). */
+    virtual void setValueAsGesture (float newNormalised);
 
     double getRealValue() const noexcept { return value.load (std::memory_order_relaxed); }
     double getDefaultRealValue() const noexcept { return defaultValue; }

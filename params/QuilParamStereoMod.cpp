@@ -39,18 +39,14 @@ void QuilParamStereoMod::apply (float n, bool keepLockedDepth)
     }
 }
 
-void QuilParamStereoMod::setRealValueAsGesture (float realValue)
+void QuilParamStereoMod::setValueAsGesture (float n)
 {
     // The mirror goes first, as a gesture of its own: the host hears of it at once, and
     // the undo history records it in the same transaction as the mode.
-    if (unlinks (toNormalised ((double) realValue)) && ! rightIsMirror())
-    {
-        right->beginChangeGesture();
-        right->setValueNotifyingHost (mirror());
-        right->endChangeGesture();
-    }
+    if (unlinks (n) && ! rightIsMirror())
+        right->setValueAsGesture (mirror());
 
-    QuilParam::setRealValueAsGesture (realValue);
+    QuilParam::setValueAsGesture (n);
 }
 
 void QuilParamStereoMod::tellHostOfMirror()

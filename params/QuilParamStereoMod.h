@@ -17,9 +17,9 @@
     The host must hear of the mirrored depth, but a wrapper drops what it is told while
     it is itself setting the mode, and the mode may be set on the audio thread: setValue
     only marks the notice (an atomic flag), and tellHostOfMirror sends it later on the
-    message thread with the depth's value as it is then. The controls and undo set the
-    mode as a gesture; there the mirror is a gesture of its own just before it, so the
-    host hears of it at once and it undoes together with the mode. */
+    message thread with the depth's value as it is then. The controls, undo and learnt
+    controllers set the mode as a gesture; there the mirror is a gesture of its own just
+    before it, so the host hears of it at once and it undoes together with the mode. */
 class QuilParamStereoMod : public QuilParam
 {
 public:
@@ -28,7 +28,7 @@ public:
     void setValue (float newNormalised) override;
     /** As setValue, but a locked right depth keeps its value: a preset being applied. */
     void setValueKeepingLockedDepth (float newNormalised);
-    void setRealValueAsGesture (float realValue) override;
+    void setValueAsGesture (float newNormalised) override;
 
     /** Message thread: tells the host of the right depth when a mirror has moved it
         since the last call. */

@@ -6,7 +6,7 @@
 class QuilParamStereoMod;
 
 /** Tells the host, on the message thread, of the right depths that stereo modes have
-    mirrored while the host, a learnt controller or a preset set them (see
+    mirrored while the host (its controls or automation) or a preset set them (see
     QuilParamStereoMod). A timer looks at the modes' flags: the setters only raise them,
     so they stay free of allocation and locks on any thread. */
 class StereoMirrorNotices : private juce::Timer

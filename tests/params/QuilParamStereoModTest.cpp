@@ -1,7 +1,7 @@
 // Stereo modes: unlinking (the host's top value, from mono or linked) starts the right
 // depth as the mirror of the left one, and the host hears of that depth: at once when a
-// control or undo sets the mode, a moment later on the message thread when the host, a
-// learnt controller or a preset does. (QuilParamTest checks the host's path on more depths.)
+// control, undo or a learnt controller sets the mode, a moment later on the message thread
+// when the host or a preset does. (QuilParamTest checks the host's path on more depths.)
 #include "support/AllocationCounter.h"
 #include "support/MessagePump.h"
 #include "support/MouseEvents.h"
@@ -63,9 +63,26 @@ TEST (StereoModeMirror, onlyUnlinkingFromMonoOrLinkedMirrorsTheLeftDepth)
     }
 }
 
-// The host, or a learnt controller on the audio thread (without allocating), sets the
-// mode: the host hears of the mirrored depth once, a moment later, and what it hears is
-// the depth as it is then.
+namespace
+{
+    // A learnt controller (20) unlinks the column's mode inside processBlock, on a thread
+    // of its own as the audio thread is; returns the allocations made there.
+    std::size_t unlinkByController (VortaneAudioProcessor& p, int modeIndex)
+    {
+        p.ccMap[20].store (modeIndex);
+        juce::AudioBuffer<float> buffer (4, 64);
+        buffer.clear();
+        juce::MidiBuffer midi;
+        midi.addEvent (juce::MidiMessage::controllerEvent (1, 20, 127), 3);
+        std::size_t allocations = 0;
+        std::thread ([&] { AllocationCounter counter; p.processBlock (buffer, midi); allocations = counter.count(); }).join();
+        return allocations;
+    }
+}
+
+// The host sets the mode: it hears of the mirrored depth once, a moment later, and what it
+// hears is the depth as it is then. A learnt controller's gesture tells it at once, from
+// the audio thread and without allocating, and nothing repeats it later.
 TEST (StereoModeMirror, theHostHearsOfTheMirrorOnceAndOfTheDepthAsItIsThen)
 {
     enum class By { host, controller, hostThenStored };
@@ -74,21 +91,19 @@ TEST (StereoModeMirror, theHostHearsOfTheMirrorOnceAndOfTheDepthAsItIsThen)
         TestProcessor p;
         Column col (*p, destIn, 0);
         GestureCounter host (col.right);
+        host.values.reserve (4);   // the listener runs inside the block
         col.left.setValue (0.3f);
 
         if (by == By::controller)
         {
-            p->ccMap[20].store (inCv1Stereo);
-            auto buffer = p.makeBuffer (64);
-            juce::MidiBuffer midi;
-            midi.addEvent (juce::MidiMessage::controllerEvent (1, 20, 127), 3);
-            std::size_t allocations = 0;
-            std::thread ([&] { AllocationCounter counter; p->processBlock (buffer, midi); allocations = counter.count(); }).join();
-            EXPECT_EQ (allocations, 0u);
+            EXPECT_EQ (unlinkByController (*p, inCv1Stereo), 0u);
+            EXPECT_EQ (host.values, std::vector<float> { col.right.getValue() });
+            EXPECT_EQ (host.ends, 1);
         }
         else
         {
             col.mode.setValueNotifyingHost (1.0f);
+            EXPECT_TRUE (host.values.empty());   // the wrapper would drop it now
         }
 
         ASSERT_EQ (col.mode.getMode(), 2);
@@ -133,29 +148,39 @@ TEST (StereoModeMirror, presetsAndHostStateEndWithTheStoredDepthsAndAPresetKeeps
     }
 }
 
-// The column's switch sets the mode as a gesture: the mirror is a gesture of its own that
-// the host hears at once, and one undo gives back linked mode and the old right depth.
-TEST (StereoModeMirror, aControlsUnlinkingAndItsMirrorAreOneUndoStep)
+// The column's switch and a learnt controller set the mode as a gesture: the mirror is a
+// gesture of its own that the host hears at once, and one undo gives back linked mode and
+// the old right depth; redo gives both again.
+TEST (StereoModeMirror, aGesturesUnlinkingAndItsMirrorAreOneUndoStep)
 {
-    VortaneAudioProcessor p;
-    p.paramUndo.setClock ([]() -> juce::int64 { return 1'000'000; });
-    Column col (p, destIn, 0);
-    col.mode.setValue (0.5f);
-    col.left.setValue (0.3f);
-    col.right.setValue (0.4f);
-    GestureCounter host (col.right);
+    for (const bool byController : { false, true })
+    {
+        VortaneAudioProcessor p;
+        p.paramUndo.setClock ([]() -> juce::int64 { return 1'000'000; });
+        Column col (p, destIn, 0);
+        col.mode.setValue (0.5f);
+        col.left.setValue (0.3f);
+        col.right.setValue (0.4f);
+        GestureCounter host (col.right);
+        host.values.reserve (4);
 
-    col.mode.setRealValueAsGesture (2.0f);
-    EXPECT_FLOAT_EQ (col.right.getValue(), 0.7f);
-    ASSERT_EQ (host.values.size(), 1u);
-    EXPECT_FLOAT_EQ (host.values[0], 0.7f);
+        if (byController)
+            unlinkByController (p, inCv1Stereo);
+        else
+            col.mode.setRealValueAsGesture (2.0f);
+        p.paramUndo.recordPending();
 
-    ASSERT_TRUE (p.undoManager.undo());
-    EXPECT_EQ (col.mode.getMode(), 1);
-    EXPECT_FLOAT_EQ (col.right.getValue(), 0.4f);
-    EXPECT_FALSE (p.undoManager.canUndo());
+        EXPECT_FLOAT_EQ (col.right.getValue(), 0.7f) << byController;
+        ASSERT_EQ (host.values.size(), 1u) << byController;
+        EXPECT_FLOAT_EQ (host.values[0], 0.7f);
 
-    ASSERT_TRUE (p.undoManager.redo());
-    EXPECT_EQ (col.mode.getMode(), 2);
-    EXPECT_FLOAT_EQ (col.right.getValue(), 0.7f);
+        ASSERT_TRUE (p.undoManager.undo());
+        EXPECT_EQ (col.mode.getMode(), 1) << byController;
+        EXPECT_FLOAT_EQ (col.right.getValue(), 0.4f) << byController;
+        EXPECT_FALSE (p.undoManager.canUndo()) << byController;
+
+        ASSERT_TRUE (p.undoManager.redo());
+        EXPECT_EQ (col.mode.getMode(), 2) << byController;
+        EXPECT_FLOAT_EQ (col.right.getValue(), 0.7f) << byController;
+    }
 }
